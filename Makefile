@@ -1,0 +1,40 @@
+# Entry points for a newcomer and for CI. Every target that builds first installs what is missing.
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS = $(notdir $(basename $(wildcard fuzz/fuzz_*.cpp)))
+
+.PHONY: deps run test asan fuzz bench build clean
+
+deps:
+	@bash scripts/install-deps
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+run: build
+	@bash scripts/demo build/release
+
+test: build
+	ctest --preset release -j $(JOBS)
+
+asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
+	  mkdir -p build/fuzz/corpus/$$t; \
+	  build/fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build/fuzz/corpus/$$t fuzz/seeds/$$t 2>&1 | tail -n 12; \
+	done
+
+bench: build
+	@set -e; for b in build/release/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf build

@@ -1,0 +1,48 @@
+#pragma once
+// The file operations the return data needs, behind one interface so tests can make any single
+// operation fail. Paths are native (UTF-8 on Linux) byte strings.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace ftb::data {
+
+// An open file. Read and Write return the number of bytes moved; fewer than asked is a failure
+// the caller reports. Sync flushes the file's data to the disk.
+class File {
+public:
+    virtual ~File() = default;
+    virtual std::size_t Read(void* buffer, std::size_t count) = 0;
+    virtual std::size_t Write(const void* buffer, std::size_t count) = 0;
+    virtual std::uint64_t Size() = 0;
+    virtual bool Sync() = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Opens an existing file for reading (others may read it too); throws EFileOpenError.
+    virtual std::unique_ptr<File> OpenRead(const std::string& path) = 0;
+    // Creates a file for writing, replacing an existing one; throws EFileOpenError.
+    // The permission bits apply to a file that did not exist before (0600: owner only).
+    virtual std::unique_ptr<File> Create(const std::string& path, unsigned mode = 0644) = 0;
+
+    virtual bool Exists(const std::string& path) = 0;
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
+    virtual bool Remove(const std::string& path) = 0;
+    // Makes `to` a second name of the file `from` (a hard link); false when it cannot.
+    virtual bool Link(const std::string& from, const std::string& to) = 0;
+    // Flushes a directory entry change (a rename, a new file) to the disk.
+    virtual bool SyncDirectory(const std::string& path) = 0;
+};
+
+// The real file system of the machine (POSIX).
+FileSystem& RealFileSystem();
+
+// The path with its extension replaced (or added): ChangeExtension("A/B.TAX", ".BAK") = "A/B.BAK".
+// Only the last path component's extension counts.
+std::string ChangeExtension(const std::string& path, const std::string& extension);
+
+}  // namespace ftb::data
