@@ -29,8 +29,11 @@ fuzz: deps
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
 	  mkdir -p build/fuzz/corpus/$$t; \
+	  seeds=""; [ -d fuzz/seeds/$$t ] && seeds=fuzz/seeds/$$t; \
 	  build/fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    build/fuzz/corpus/$$t fuzz/seeds/$$t 2>&1 | tail -n 12; \
+	    build/fuzz/corpus/$$t $$seeds > build/fuzz/$$t.log 2>&1 \
+	    || { tail -n 60 build/fuzz/$$t.log; exit 1; }; \
+	  grep -E '^(stat::number_of_executed_units|Done )' build/fuzz/$$t.log || tail -n 3 build/fuzz/$$t.log; \
 	done
 
 bench: build

@@ -1,0 +1,120 @@
+#include "platform/QtDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace ftb::platform {
+namespace {
+
+// Runs `inspect` on the modal box as soon as it shows.
+void WhenBoxShows(std::function<void(QWidget*)> inspect) {
+    QTimer::singleShot(0, [inspect] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr) << "no modal box is shown";
+        inspect(box);
+    });
+}
+
+struct Seen {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+Seen AnswerWith(QWidget* widget, QMessageBox::StandardButton answer) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    Seen seen;
+    if (box == nullptr) return seen;
+    seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+            box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton};
+    box->button(answer)->click();
+    return seen;
+}
+
+class QtDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(300, 200);
+        edit = new QLineEdit(&window);
+        window.show();
+        window.activateWindow();
+        edit->setFocus();
+    }
+    QWidget window;
+    QLineEdit* edit = nullptr;
+    QtDialogs dialogs{[this] { return &window; }};
+};
+
+TEST_F(QtDialogsTest, EachBoxHasItsTitleIconButtonsAndDefault) {
+    using B = QMessageBox;
+    struct Case {
+        std::function<void(Dialogs&)> show;
+        QString title;
+        B::Icon icon;
+        B::StandardButtons buttons;
+        B::StandardButton defaultButton;
+    } cases[] = {
+        {[](Dialogs& d) { d.Error("x"); }, QStringLiteral("Error"), B::Critical, B::Ok, B::Ok},
+        {[](Dialogs& d) { d.Information("x"); }, QStringLiteral("Information"), B::Information, B::Ok, B::Ok},
+        {[](Dialogs& d) { d.Question("x"); }, QStringLiteral("Question"), B::Question, B::Yes | B::No, B::Yes},
+        {[](Dialogs& d) { d.Warning("Delete", "x"); }, QStringLiteral("Delete"), B::Warning, B::Yes | B::No, B::No},
+        {[](Dialogs& d) { d.Confirm("x"); }, QStringLiteral("Confirm"), B::Question, B::Yes | B::No, B::Yes},
+        {[](Dialogs& d) { d.WarningBox("x"); }, QStringLiteral("Warning"), B::Warning, B::Ok, B::Ok},
+        {[](Dialogs& d) { d.Plain("Note", "x"); }, QStringLiteral("Note"), B::NoIcon, B::Ok, B::Ok},
+        {[](Dialogs& d) { d.OkCancel("Sure", "x"); }, QStringLiteral("Sure"), B::Question, B::Ok | B::Cancel, B::Ok},
+    };
+    for (const auto& c : cases) {
+        Seen seen;
+        WhenBoxShows([&](QWidget* box) { seen = AnswerWith(box, c.defaultButton); });
+        c.show(dialogs);
+        EXPECT_EQ(seen.title, c.title);
+        EXPECT_EQ(seen.icon, c.icon) << c.title.toStdString();
+        EXPECT_EQ(seen.buttons, c.buttons) << c.title.toStdString();
+        EXPECT_EQ(seen.defaultButton, c.defaultButton) << c.title.toStdString();
+    }
+}
+
+TEST_F(QtDialogsTest, ReturnsTheButtonPressedAndGivesTheFocusBack) {
+    WhenBoxShows([](QWidget* box) { AnswerWith(box, QMessageBox::No); });
+    EXPECT_FALSE(dialogs.Question("Go on?"));
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isActiveWindow());
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+
+    WhenBoxShows([](QWidget* box) { AnswerWith(box, QMessageBox::Yes); });
+    EXPECT_TRUE(dialogs.Warning("Warning", "Delete it?"));
+}
+
+TEST_F(QtDialogsTest, LineBreaksAndWindows1252TextsAreShownAsTheSystemWritesThem) {
+    Seen seen;
+    WhenBoxShows([&](QWidget* box) { seen = AnswerWith(box, QMessageBox::Ok); });
+    dialogs.Error("one\r\ntwo\rthree\nfour\n\r\x95 five");
+    EXPECT_EQ(seen.text, QString::fromUtf8("one\ntwo\nthree\nfour\n\n\u2022 five"));
+}
+
+TEST_F(QtDialogsTest, InputBoxGivesTheTextOrNothingWhenCancelled) {
+    WhenBoxShows([](QWidget* box) {
+        auto* input = qobject_cast<QInputDialog*>(box);
+        ASSERT_NE(input, nullptr);
+        EXPECT_EQ(input->windowTitle(), QStringLiteral("Name"));
+        EXPECT_EQ(input->textValue(), QStringLiteral("Sam"));
+        input->setTextValue(QString::fromUtf8("Zo\u00EB"));
+        input->accept();
+    });
+    EXPECT_EQ(dialogs.Input("Name", "Who?", "Sam"), std::optional<std::string>("Zo\xEB"));
+
+    WhenBoxShows([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
+    EXPECT_EQ(dialogs.Input("Name", "Who?", "Sam"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace ftb::platform
