@@ -19,12 +19,18 @@ enum class TwoDigitYears {
     EntryField,  // a typed date: in 2002, 52..99 are 1952..1999 and 00..51 are 2000..2051
 };
 
-// The four-digit year of a two-digit year under a rule.
+// The four-digit year of a two-digit year yy (0..99) under a rule.
 int ExpandTwoDigitYear(int yy, TwoDigitYears rule);
 
-// Reads a day/month/year date text; nothing when it is not a valid date.
+// Reads a day/month/year date text; nothing when it is not a valid date. Blanks around the
+// numbers are ignored; day and month have 1 or 2 digits, the year 1 to 4, and a year of 1 or 2
+// digits is expanded under the rule.
 std::optional<Date> ParseDate(std::string_view text,
                               TwoDigitYears rule = TwoDigitYears::MainWindow);
+
+// The short digit forms of a typed date: ddmmyy becomes "dd/mm/yy" and ddmmyyyy becomes
+// "dd/mm/yyyy". Nothing when the text is not six or eight digits.
+std::optional<std::string> ExpandDigitDate(std::string_view text);
 
 // "dd/mm/yyyy".
 std::string FormatDate(Date date);
