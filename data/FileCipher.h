@@ -17,11 +17,16 @@ FileKey MakeFileKey(std::string_view keyText);
 
 // Enciphers `input` into `output` (created, replacing an existing file, with `outputMode` when
 // new). The output is (size / 8 + 1) * 8 bytes; the final block carries the remainder count.
+// A read or write that moves fewer bytes than asked raises EInOutError; open and create
+// failures raise EFileOpenError. Neither function syncs its output to the disk.
 void EncryptFile(FileSystem& fs, const std::string& input, const std::string& output,
                  const FileKey& key, unsigned outputMode = 0644);
 
 // Deciphers `input` into `output`. A file shorter than one block, or whose size is not a whole
-// number of blocks, raises ECipherException("Invalid file format").
+// number of blocks, raises ECipherException("Invalid file format") before the output is created;
+// a block that cannot be read in full raises it too, and the blocks written so far stay. A final
+// block whose count is above 7 (a wrong key or a damaged file) adds nothing and raises nothing,
+// so the reader's signature test reports the file.
 void DecryptFile(FileSystem& fs, const std::string& input, const std::string& output,
                  const FileKey& key, unsigned outputMode = 0600);
 
