@@ -41,9 +41,9 @@ using WorksheetList = std::vector<WorksheetEntry>;
 struct Slot {
     FieldKind kind = fkEmpty;
     std::array<std::uint8_t, 10> payload{};
-    std::unique_ptr<std::string> longText;        // kind 4; null when no text is held
-    std::unique_ptr<TextList> list;               // kind 7; null when no list is attached
-    std::unique_ptr<WorksheetList> worksheets;    // kind 8; null when no list is attached
+    std::unique_ptr<std::string> longText;      // kind 4; null when no text is held
+    std::unique_ptr<TextList> list;             // kind 7; null when no list is attached
+    std::unique_ptr<WorksheetList> worksheets;  // kind 8; null when no list is attached
 
     Slot();
     ~Slot();
@@ -133,5 +133,22 @@ private:
     int currentWorksheet_ = 0;
     bool modified_ = false;
 };
+
+// The display of an amount in fixed point with `precision` significant digits and `digits` decimals:
+// the value is taken to 18 significant digits and rounded, half away from zero, at `precision`
+// significant digits or `digits` decimals, whichever comes first; with more integer digits than
+// `precision` it is written in the general exponent form ("1.2345679E8", "1E20"), otherwise in
+// fixed point with exactly `digits` decimals ("1234.50"). "." is the decimal point; a result that
+// rounds to zero has no sign. GetFieldText uses (8, 0) for dollars and (12, 2) for cents.
+std::string FormatFloatFixed(long double value, int precision, int digits);
+
+// The amount rounded to 4 decimals (halves to even) in its shortest decimal form: "1234.5",
+// "12", "-0.004" (the form of GetWorksheetColumn).
+std::string FormatAmount4(long double value);
+
+namespace detail {
+// FormatFloatFixed by the decimal digit string alone, without its fast path (for tests).
+std::string FormatFloatFixedByDigits(long double value, int precision, int digits);
+}  // namespace detail
 
 }  // namespace ftb::data

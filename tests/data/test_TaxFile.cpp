@@ -1,0 +1,592 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+
+#include "data/Errors.h"
+#include "data/FileCipher.h"
+#include "data/MemoryFileSystem.h"
+#include "data/PlainFormat.h"
+#include "data/TaxFile.h"
+#include "platform/RecordingDialogs.h"
+#include "tests/data/support/FaultyFileSystem.h"
+
+namespace ftb::data {
+namespace {
+
+namespace stdfs = std::filesystem;
+using testing::FaultyFileSystem;
+using testing::FileOp;
+
+// Little-endian byte strings for expected and crafted plain files.
+class Bytes {
+  public:
+    Bytes& I32(std::int32_t v) {
+        for (int s = 0; s < 32; s += 8)
+            data_ += static_cast<char>(static_cast<std::uint32_t>(v) >> s);
+        return *this;
+    }
+    Bytes& U16(std::uint16_t v) { return U8(v & 0xFF).U8(v >> 8); }
+    Bytes& U8(unsigned v) {
+        data_ += static_cast<char>(v);
+        return *this;
+    }
+    Bytes& Str(std::string_view s) {
+        data_ += s;
+        return *this;
+    }
+    Bytes& Zeros(int n) {
+        data_.append(static_cast<std::size_t>(n), '\0');
+        return *this;
+    }
+    Bytes& Str(const Bytes& more) { return Str(std::string_view(more.data_)); }
+    operator std::string() const { return data_; }
+    friend std::string operator+(const std::string& a, const Bytes& b) { return a + b.data_; }
+
+  private:
+    std::string data_;
+};
+
+// The 10-byte extended encodings of 100 and 250.
+const std::string kExt100 = Bytes().Zeros(7).U8(0xC8).U8(0x05).U8(0x40);
+const std::string kExt250 = Bytes().Zeros(7).U8(0xFA).U8(0x06).U8(0x40);
+
+std::string Header(std::int32_t group = 0, std::int32_t index = 0,
+                   std::vector<std::int32_t> history = {}) {
+    Bytes b;
+    b.Str(kFileSignature).I32(group).I32(index).I32(static_cast<std::int32_t>(history.size()));
+    for (auto screen : history) b.I32(screen);
+    return b;
+}
+
+// A complete record for a short text.
+std::string ShortTextRecord(std::int32_t tag, std::string_view text) {
+    return Bytes().I32(tag).U8(fkShortText).U8(static_cast<unsigned>(text.size())).Str(text);
+}
+
+std::string PlainOf(const FieldStore& store, const ScreenPosition& position = {}) {
+    MemoryFileSystem memory;
+    WritePlain(store, position, *memory.Create("plain"));
+    return *memory.Contents("plain");
+}
+
+// The records of a plain file without a screen history.
+std::string RecordsOf(const FieldStore& store) { return PlainOf(store).substr(Header().size()); }
+
+struct PlainRead {
+    PlainReadResult result;
+    ScreenPosition position;
+};
+
+PlainRead ReadBytes(const std::string& plain, FieldStore& store) {
+    MemoryFileSystem memory;
+    memory.SetContents("plain", plain);
+    PlainRead read;
+    ReadPlain(*memory.OpenRead("plain"), store, read.position, read.result);
+    return read;
+}
+
+class TaxFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (stdfs::temp_directory_path() / "taxfile-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        path_ = Path("R.TAX");
+    }
+    void TearDown() override { stdfs::remove_all(dir_); }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    std::set<std::string> Files() const {
+        std::set<std::string> names;
+        for (const auto& entry : stdfs::directory_iterator(dir_))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void SetContents(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    }
+
+    // The plain bytes of an enciphered file (read outside the directory under test).
+    std::string Decrypted(const std::string& path, const std::string& keyText) const {
+        std::string plain =
+            (stdfs::temp_directory_path() / (dir_.filename().string() + ".plain")).string();
+        DecryptFile(RealFileSystem(), path, plain, MakeFileKey(keyText));
+        std::string bytes = Contents(plain);
+        stdfs::remove(plain);
+        return bytes;
+    }
+    void WriteEnciphered(const std::string& path, const std::string& plain,
+                         const std::string& keyText) const {
+        std::string input =
+            (stdfs::temp_directory_path() / (dir_.filename().string() + ".in")).string();
+        SetContents(input, plain);
+        EncryptFile(RealFileSystem(), input, path, MakeFileKey(keyText));
+        stdfs::remove(input);
+    }
+
+    // Reads the file at path_ into store_ with key source "123456".
+    TaxFile ReadReturn() {
+        TaxFile file(store_, RealFileSystem(), dialogs_);
+        file.SetKeySource("123456");
+        store_.SetFieldStr(1, "123456");
+        file.Read(path_);
+        return file;
+    }
+
+    stdfs::path dir_;
+    std::string path_;
+    FieldStore store_;
+    platform::RecordingDialogs dialogs_;
+};
+
+// ---- format ---------------------------------------------------------------------------------
+
+TEST_F(TaxFileTest, SaveWritesKeyFieldAndHostMarkAfterThePosition) {
+    store_.SetFieldStr(1, "12 34-56");
+    TaxFile file(store_, RealFileSystem(), dialogs_);
+    file.SetScreen(78, 5);
+    file.History() = {7803, 7805};
+    file.Save(path_);
+
+    // Enciphered with the digits of field 1 only.
+    EXPECT_EQ(
+        Decrypted(path_, "123456"),
+        Header(78, 5, {7803, 7805}) + ShortTextRecord(1, "12 34-56") + ShortTextRecord(1300, "EI"));
+    EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+TEST(PlainFormat, RecordsAreWrittenByTheRulesOfTheirKind) {
+    struct Case {
+        const char* name;
+        std::function<void(FieldStore&)> fill;
+        std::string records;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"integer zero is written",
+         [](FieldStore& s) { s.SetFieldKind(42, fkInteger); s.SetFieldVal(42, 0); },
+         Bytes().I32(42).U8(fkInteger).Zeros(10)},
+        {"dollars zero is not written", [](FieldStore& s) { s.SetFieldVal(41, 0); }, ""},
+        {"cents", [](FieldStore& s) { s.SetFieldKind(43, fkCents); s.SetFieldVal(43, 100); },
+         Bytes().I32(43).U8(fkCents).Str(kExt100)},
+        {"only the checked flag",
+         [](FieldStore& s) { s.SetFieldChecked(44); s.SetFieldUnchecked(45); },
+         Bytes().I32(44).U8(fkCheck).U8(1).Zeros(9)},
+        {"empty short text is not written", [](FieldStore& s) { s.SetFieldStr(46, ""); }, ""},
+        {"long text", [](FieldStore& s) { s.SetFieldStr(47, "0123456789"); },
+         Bytes().I32(47).U8(fkLongText).U8(10).Str("0123456789")},
+        {"text list", [](FieldStore& s) { s.SetFieldLst(40, {"a", "b"}); },
+         Bytes().I32(40).U8(fkTextList).I32(9).Str("a\r\nb\r\n").Zeros(3)},
+        {"empty text list is not written", [](FieldStore& s) { s.SetFieldLst(48, {}); }, ""},
+        {"two worksheets of a name and an amount",
+         [](FieldStore& s) {
+             s.OpenWorksheetList(kSpouseList);
+             s.SetFieldStr(710, "Ann");
+             s.SetFieldVal(720, 100);
+             s.StoreWorksheet(kSpouseList, 1);
+             s.SetFieldStr(710, "Bob");
+             s.SetFieldVal(720, 250);
+             s.StoreWorksheet(kSpouseList, 2);
+         },
+         Bytes().I32(770).U8(fkWorksheetList).I32(4)
+             .U16(1).I32(720).U8(fkDollars).U8(0).Str(kExt100)
+             .U16(1).I32(710).U8(fkShortText).U8(0).U8(3).Str("Ann").Zeros(6)
+             .U16(2).I32(720).U8(fkDollars).U8(0).Str(kExt250)
+             .U16(2).I32(710).U8(fkShortText).U8(0).U8(3).Str("Bob").Zeros(6)},
+        {"worksheet entries with a long text and a text list",
+         [](FieldStore& s) {
+             s.OpenWorksheetList(kDependantList);
+             s.SetFieldStr(711, "0123456789");
+             s.SetFieldLst(1101, {"x"});
+             s.StoreWorksheet(kDependantList, 1);
+         },
+         Bytes().I32(773).U8(fkWorksheetList).I32(3)
+             .U16(1).I32(1101).U8(fkTextList).U8(0).Zeros(10).I32(6).Str("x\r\n").Zeros(3)
+             .U16(1).I32(711).U8(fkLongText).U8(0).Zeros(10).U8(10).Str("0123456789")
+             .U16(1).I32(710).U8(fkLongText).U8(0).Zeros(10).U8(14).Str("Worksheet No 1")},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        FieldStore store;
+        c.fill(store);
+        EXPECT_EQ(RecordsOf(store), c.records) << c.name;
+    }
+}
+
+// A file written by another program may hold meaningless reference bytes in a worksheet entry
+// and lines ended in other ways; both read as values and are written back in the one form.
+TEST(PlainFormat, ReadingIgnoresReferenceBytesAndSplitsLinesAtEveryBreak) {
+    // clang-format off
+    // The list body: n = 11, "a\nb\rc\r\n" and four zero bytes.
+    const std::string plain = Header() +
+        Bytes().I32(773).U8(fkWorksheetList).I32(2)
+            .U16(1).I32(711).U8(fkLongText).U8(0).U8(0xDE).U8(0xAD).U8(0xBE).U8(0xEF).Zeros(6)
+                .U8(10).Str("0123456789")
+            .U16(1).I32(1101).U8(fkTextList).U8(0).U8(0x12).U8(0x34).U8(0x56).U8(0x78).Zeros(6)
+                .I32(11).Str("a\nb\rc\r\n").Zeros(4);
+    // clang-format on
+    FieldStore store;
+    ASSERT_TRUE(ReadBytes(plain, store).result.signatureMatched);
+    TextList lines;
+    store.GetWorksheetLines(kDependantList, 0, 1101, lines);
+    EXPECT_EQ(lines, (TextList{"a", "b", "c"}));
+    EXPECT_EQ(std::get<std::string>(store.GetWorksheetValue(kDependantList, 0, 711)), "0123456789");
+    // clang-format off
+    EXPECT_EQ(RecordsOf(store), std::string(Bytes().I32(773).U8(fkWorksheetList).I32(2)
+        .U16(1).I32(711).U8(fkLongText).U8(0).Zeros(10).U8(10).Str("0123456789")
+        .U16(1).I32(1101).U8(fkTextList).U8(0).Zeros(10).I32(12).Str("a\r\nb\r\nc\r\n").Zeros(3)));
+    // clang-format on
+}
+
+TEST(PlainFormat, CountsThatAreNotDamageReadSafely) {
+    FieldStore store;
+    // A history count far beyond the file ends with the file; an empty text list is a list.
+    auto read = ReadBytes(
+        Bytes().Str(kFileSignature).I32(78).I32(9).I32(INT32_MAX).I32(7803).I32(7805), store);
+    EXPECT_EQ(read.position.history, (std::vector<std::int32_t>{7803, 7805}));
+    EXPECT_EQ(read.result.recordsRead, 0);
+
+    read = ReadBytes(
+        Header() + std::string(Bytes().I32(40).U8(fkTextList).I32(0)) + ShortTextRecord(5, "abc"),
+        store);
+    EXPECT_FALSE(read.result.damagedTag);
+    EXPECT_EQ(store.GetFieldKind(40), fkTextList);
+    ASSERT_NE(store.GetFieldLst(40), nullptr);
+    EXPECT_TRUE(store.GetFieldLst(40)->empty());
+    EXPECT_EQ(store.GetFieldStr(5), "abc");
+}
+
+// ---- reading and saving ---------------------------------------------------------------------
+
+TEST_F(TaxFileTest, EveryKindRoundTripsAndSavesByteIdentical) {
+    const std::string longText = [] {
+        std::string text;
+        for (int c = 1; c <= 255; ++c) text += static_cast<char>(c);
+        return text;
+    }();
+    store_.SetFieldStr(1, "123456");
+    store_.SetFieldKind(2, fkInteger);
+    store_.SetFieldVal(2, -5);
+    store_.SetFieldVal(3, 1234);
+    store_.SetFieldKind(4, fkCents);
+    store_.SetFieldVal(4, 1234.56L);
+    store_.SetFieldStr(5, "abc");
+    store_.SetFieldStr(6, longText);
+    store_.SetFieldChecked(7);
+    store_.SetFieldLst(8, {"line one", "", "x"});
+    for (int list : {kSpouseList, kDependantList}) {
+        store_.OpenWorksheetList(list);
+        for (int k = 1; k <= 3; ++k) {
+            store_.SetFieldStr(710, "Person " + std::to_string(k));
+            store_.SetFieldStr(711, std::string(200, static_cast<char>('a' + k)));
+            store_.SetFieldLst(1101, {"first", std::to_string(k)});
+            store_.SetFieldVal(720, 100 * k);
+            store_.SetFieldChecked(721);
+            store_.StoreWorksheet(list, k);
+        }
+    }
+    store_.SetFieldStr(1999, "end");
+    TaxFile first(store_, RealFileSystem(), dialogs_);
+    first.SetScreen(78, 9);
+    first.History() = {7803, 7805, 7809};
+    first.Save(path_);
+
+    FieldStore again;
+    TaxFile second(again, RealFileSystem(), dialogs_);
+    second.SetKeySource("123456");
+    second.Read(path_);
+    EXPECT_TRUE(dialogs_.shown.empty());
+    EXPECT_TRUE(second.FileLoaded());
+    EXPECT_EQ(second.Caption(), "Ledgra 2002 - " + path_);
+    EXPECT_EQ(second.ScreenGroup(), 78);
+    EXPECT_EQ(second.ScreenIndex(), 9);
+    EXPECT_EQ(second.History(), first.History());
+    EXPECT_EQ(again.GetFieldInt(2), -5);
+    EXPECT_EQ(again.GetFieldText(4), "1234.56");
+    EXPECT_EQ(again.GetFieldStr(6), longText);
+    EXPECT_EQ(*again.GetFieldLst(8), (TextList{"line one", "", "x"}));
+    EXPECT_EQ(std::get<std::string>(again.GetWorksheetValue(kDependantList, 2, 711)),
+              std::string(200, 'd'));
+    TextList lines;
+    again.GetWorksheetLines(kSpouseList, 1, 1101, lines);
+    EXPECT_EQ(lines, (TextList{"first", "2"}));
+
+    const std::string copy = Path("COPY.TAX");
+    second.Save(copy);
+    EXPECT_EQ(Contents(copy), Contents(path_));
+}
+
+TEST_F(TaxFileTest, SavingTwiceKeepsTheFirstVersionAsBackupAndNothingPlain) {
+    FaultyFileSystem files;
+    store_.SetFieldStr(1, "123456");
+    TaxFile file(store_, files, dialogs_);
+    file.Save(path_);
+    const std::string firstVersion = Contents(path_);
+    store_.SetFieldStr(5, "changed");
+    file.Save(path_);
+
+    EXPECT_EQ(Contents(Path("R.BAK")), firstVersion);
+    EXPECT_EQ(Decrypted(path_, "123456"), Header() + ShortTextRecord(1, "123456") +
+                                              ShortTextRecord(5, "changed") +
+                                              ShortTextRecord(1300, "EI"));
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
+    // The plain work file and the new return were only ever readable by their owner.
+    for (const auto& [created, mode] : files.Created()) EXPECT_EQ(mode, 0600u) << created;
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(TaxFileTest, WrongKeyReportsTheFileAndKeepsOnlyFieldOne) {
+    store_.SetFieldStr(1, "123456");
+    store_.SetFieldStr(5, "abc");
+    TaxFile(store_, RealFileSystem(), dialogs_).Save(path_);
+
+    FieldStore other;
+    other.SetFieldStr(1, "654321");
+    TaxFile file(other, RealFileSystem(), dialogs_);
+    file.SetKeySource("654321");
+    file.SetScreen(78, 3);
+    file.Read(path_);
+
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].title, "Error");
+    EXPECT_EQ(dialogs_.shown[0].text, "Unable to open file - " + path_);
+    EXPECT_EQ(other.GetFieldStr(1), "654321");
+    for (int field = 2; field <= kFieldCount; ++field)
+        ASSERT_EQ(other.GetFieldKind(field), fkEmpty) << field;
+    EXPECT_FALSE(file.FileLoaded());
+    EXPECT_TRUE(file.Caption().empty());
+    EXPECT_TRUE(file.CurrentPath().empty());
+    EXPECT_TRUE(file.KeySource().empty());
+    EXPECT_EQ(file.ScreenGroup(), 0);
+    EXPECT_EQ(file.ScreenIndex(), 0);
+    EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
+}
+
+TEST_F(TaxFileTest, RecordCutShortRaisesAndKeepsTheRecordsBefore) {
+    const std::string before = Header() + ShortTextRecord(5, "abc");
+    const struct {
+        const char* name;
+        std::string tail;
+    } cases[] = {
+        {"in the tag", Bytes().U8(6).U8(0)},
+        {"after the kind", Bytes().I32(6).U8(fkDollars)},
+        {"in a text", Bytes().I32(6).U8(fkLongText).U8(12).Str("ab")},
+        {"in a worksheet entry",
+         Bytes().I32(773).U8(fkWorksheetList).I32(1).U16(1).I32(710).U8(fkShortText)},
+    };
+    for (const auto& c : cases) {
+        WriteEnciphered(path_, before + c.tail, "123456");
+        store_.ClearAllFields();
+        TaxFile file(store_, RealFileSystem(), dialogs_);
+        file.SetKeySource("123456");
+        EXPECT_THROW(file.Read(path_), EInOutError) << c.name;
+        EXPECT_EQ(store_.GetFieldStr(5), "abc") << c.name;
+        EXPECT_EQ(store_.GetFieldKind(6), fkEmpty) << c.name;
+        EXPECT_EQ(store_.GetFieldKind(773), fkEmpty) << c.name;
+        EXPECT_TRUE(file.FileLoaded()) << c.name;
+        EXPECT_EQ(file.Caption(), "Ledgra 2002 - " + path_) << c.name;
+        EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"}) << c.name;
+    }
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+TEST_F(TaxFileTest, DamagedRecordStopsTheReadingWithItsTagAndThePreviousOne) {
+    const auto entry = [](unsigned kind) { return Bytes().U16(1).I32(710).U8(kind).U8(0); };
+    const struct {
+        const char* name;
+        std::int32_t tag;
+        std::string record;
+    } cases[] = {
+        {"tag 0", 0, Bytes().I32(0).U8(fkShortText).U8(1).Str("x")},
+        {"tag above the fields", 2000, Bytes().I32(2000).U8(fkShortText).U8(1).Str("x")},
+        {"negative tag", -7, Bytes().I32(-7)},
+        {"kind 0", 9, Bytes().I32(9).U8(0).Zeros(10)},
+        {"kind 9", 9, Bytes().I32(9).U8(9).Zeros(10)},
+        {"short text of 10", 9, Bytes().I32(9).U8(fkShortText).U8(10).Str("0123456789")},
+        {"negative list count", 9, Bytes().I32(9).U8(fkTextList).I32(-1)},
+        {"list count beyond the file", 9, Bytes().I32(9).U8(fkTextList).I32(100000).Str("a\r\n")},
+        {"negative entry count", 9, Bytes().I32(9).U8(fkWorksheetList).I32(-1)},
+        {"entry count beyond the file", 9, Bytes().I32(9).U8(fkWorksheetList).I32(100000)},
+        {"entry of kind 9", 9, Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(9)).Zeros(10)},
+        {"entry short text of 10", 9,
+         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkShortText)).U8(10).Str("012345678")},
+        {"entry list count beyond the file", 9,
+         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkTextList)).Zeros(10).I32(100000)},
+        {"entry list count negative", 9,
+         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkTextList)).Zeros(10).I32(-3)},
+    };
+    for (const auto& c : cases) {
+        // The record after the damaged one is never read.
+        WriteEnciphered(path_,
+                        Header() + ShortTextRecord(5, "abc") + c.record + ShortTextRecord(12, "zz"),
+                        "123456");
+        store_.ClearAllFields();
+        dialogs_.shown.clear();
+        ReadReturn();
+        ASSERT_EQ(dialogs_.shown.size(), 1u) << c.name;
+        EXPECT_EQ(dialogs_.shown[0].title, "Error") << c.name;
+        EXPECT_EQ(dialogs_.shown[0].text,
+                  "Error reading file, field tag = " + std::to_string(c.tag) + " last tag = 5")
+            << c.name;
+        EXPECT_EQ(store_.GetFieldStr(5), "abc") << c.name;
+        EXPECT_EQ(store_.GetFieldKind(9), fkEmpty) << c.name;
+        EXPECT_EQ(store_.GetFieldKind(12), fkEmpty) << c.name;
+        EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"}) << c.name;
+    }
+}
+
+TEST_F(TaxFileTest, ReturnNamedLikeItsCompanionIsRefusedUntouched) {
+    const std::string backup = Path("R.BAK");
+    SetContents(backup, "previous");
+    store_.SetFieldStr(1, "123456");
+    TaxFile file(store_, RealFileSystem(), dialogs_);
+    EXPECT_THROW(file.Save(backup), EFileOpenError);
+    EXPECT_THROW(file.Read(Path("R.SEC")), EFileOpenError);
+    EXPECT_EQ(Contents(backup), "previous");
+    EXPECT_EQ(Files(), std::set<std::string>{"R.BAK"});
+}
+
+// ---- failures -------------------------------------------------------------------------------
+
+class TaxFileFaultTest : public TaxFileTest {
+  protected:
+    void SetUp() override {
+        TaxFileTest::SetUp();
+        store_.SetFieldStr(1, "123456");
+        store_.SetFieldStr(5, "old");
+        TaxFile(store_, RealFileSystem(), dialogs_).Save(path_);
+        previous_ = Contents(path_);
+        store_.SetFieldStr(5, "new");
+        store_.SetFieldLst(8, {std::string(100000, 'x')});  // several buffers of plain data
+    }
+
+    // The directory before a save: the previous return and an older backup, or nothing.
+    void Prepare(bool existing) {
+        for (const auto& name : Files()) stdfs::remove(dir_ / name);
+        if (!existing) return;
+        SetContents(path_, previous_);
+        SetContents(Path("R.BAK"), "older");
+    }
+
+    std::string previous_;
+};
+
+TEST_F(TaxFileFaultTest, EveryFailingSaveOperationKeepsThePreviousReturn) {
+    for (bool existing : {true, false}) {
+        FaultyFileSystem files;
+        Prepare(existing);
+        TaxFile(store_, files, dialogs_).Save(path_);
+        const std::string saved = Contents(path_);
+        std::array<int, testing::kAllFileOps.size()> counts{};
+        for (FileOp op : testing::kAllFileOps)
+            counts[static_cast<std::size_t>(op)] = files.Count(op);
+        EXPECT_GT(counts[static_cast<std::size_t>(FileOp::Sync)], 0);
+        EXPECT_EQ(counts[static_cast<std::size_t>(FileOp::Link)], existing ? 1 : 0);
+
+        for (FileOp op : testing::kAllFileOps) {
+            for (int k = 1; k <= counts[static_cast<std::size_t>(op)]; ++k) {
+                SCOPED_TRACE(std::string(existing ? "over a return, " : "new return, ") +
+                             testing::FileOpName(op) + " #" + std::to_string(k));
+                Prepare(existing);
+                files.Reset();
+                files.FailAt(op, k);
+                if (op == FileOp::Link) {
+                    // A backup that cannot be linked is copied.
+                    TaxFile(store_, files, dialogs_).Save(path_);
+                    EXPECT_EQ(Contents(path_), saved);
+                    EXPECT_EQ(Contents(Path("R.BAK")), previous_);
+                    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
+                    continue;
+                }
+                EXPECT_THROW(TaxFile(store_, files, dialogs_).Save(path_), EFtbError);
+                std::set<std::string> left = Files();
+                left.erase("R.BAK");
+                if (existing) {
+                    EXPECT_EQ(Contents(path_), previous_);
+                    EXPECT_EQ(left, std::set<std::string>{"R.TAX"});
+                } else {
+                    EXPECT_TRUE(left.empty());
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+TEST_F(TaxFileFaultTest, BackupThatCanNeitherBeLinkedNorCopiedFailsTheSave) {
+    FaultyFileSystem files;
+    Prepare(true);
+    files.FailAt(FileOp::Link, 1);
+    files.FailAt(FileOp::Create, 3);  // the work file, the new return, then the copy
+    EXPECT_THROW(TaxFile(store_, files, dialogs_).Save(path_), EInOutError);
+    EXPECT_EQ(Contents(path_), previous_);
+    EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
+}
+
+TEST_F(TaxFileFaultTest, EveryFailingReadOperationRaisesAndRemovesTheWorkFile) {
+    FaultyFileSystem files;
+    FieldStore store;
+    TaxFile probe(store, files, dialogs_);
+    probe.SetKeySource("123456");
+    probe.Read(path_);
+    ASSERT_EQ(store.GetFieldStr(5), "old");
+    std::array<int, testing::kAllFileOps.size()> counts{};
+    for (FileOp op : testing::kAllFileOps) counts[static_cast<std::size_t>(op)] = files.Count(op);
+
+    for (FileOp op : testing::kAllFileOps) {
+        for (int k = 1; k <= counts[static_cast<std::size_t>(op)]; ++k) {
+            SCOPED_TRACE(std::string(testing::FileOpName(op)) + " #" + std::to_string(k));
+            files.Reset();
+            files.FailAt(op, k);
+            TaxFile file(store, files, dialogs_);
+            file.SetKeySource("123456");
+            EXPECT_THROW(file.Read(path_), EFtbError);
+            EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
+        }
+    }
+    for (const auto& [created, mode] : files.Created()) EXPECT_EQ(mode, 0600u) << created;
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+TEST_F(TaxFileTest, UnreadableReturnIsKeptAsBadByTheFirstSave) {
+    const std::string unreadable = [&] {
+        WriteEnciphered(path_, Header() + ShortTextRecord(1, "999"), "999");
+        return Contents(path_);
+    }();
+    SetContents(Path("R.BAD"), "kept before");
+
+    TaxFile file = ReadReturn();
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAD"}));  // reading makes no copy
+
+    file.Save(path_);
+    EXPECT_EQ(Contents(Path("R.BAD")), "kept before");
+    EXPECT_EQ(Contents(Path("R.BAD1")), unreadable);
+    EXPECT_EQ(Contents(Path("R.BAK")), unreadable);
+    EXPECT_EQ(Decrypted(path_, "123456"),
+              Header() + ShortTextRecord(1, "123456") + ShortTextRecord(1300, "EI"));
+
+    const std::string firstSaved = Contents(path_);
+    file.Save(path_);
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK", "R.BAD", "R.BAD1"}));
+    EXPECT_EQ(Contents(Path("R.BAK")), firstSaved);
+}
+
+}  // namespace
+}  // namespace ftb::data
