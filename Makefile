@@ -1,6 +1,9 @@
 # Entry points for a newcomer and for CI. Every target that builds first installs what is missing.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
+# Compiler cache hits across clones in other folders (CI builds a fresh clone every time).
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
 FUZZ_TARGETS = $(notdir $(basename $(wildcard fuzz/fuzz_*.cpp)))
 
 .PHONY: deps run test asan fuzz bench build clean
