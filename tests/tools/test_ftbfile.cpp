@@ -7,32 +7,19 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/FileCipher.h"
 #include "data/FileSystem.h"
 #include "data/PlainFormat.h"
+#include "tools/support/RunFtbfile.h"
 
 namespace ftb::ftbfile {
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome Ftbfile(const std::vector<std::string>& arguments, const std::string& input = {}) {
-    QStringList list{QStringLiteral("ftbfile")};
-    for (const std::string& argument : arguments) list << QString::fromStdString(argument);
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunFtbfile(list, {in, out, err});
-    return {code, out.str(), err.str()};
-}
+using test_support::Ftbfile;
+using test_support::Outcome;
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -321,7 +308,7 @@ TEST_F(FtbfileTest, UsageErrorsExitWithTwoAndHelpWithZero) {
     EXPECT_FALSE(std::filesystem::exists(file));
 
     EXPECT_EQ(Ftbfile({"--help"}).code, 0);
-    for (const char* command : {"new", "dump", "load", "key"}) {
+    for (const char* command : {"new", "dump", "load", "key", "check", "assess"}) {
         const Outcome help = Ftbfile({command, "--help"});
         EXPECT_EQ(help.code, 0) << command;
         EXPECT_EQ(help.out.rfind("Usage: ftbfile " + std::string(command) + " ", 0), 0u) << help.out;

@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <istream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "assessment/Trace.h"
+#include "data/Dates.h"
 #include "data/Errors.h"
 #include "data/FieldStore.h"
 #include "data/FileCipher.h"
@@ -19,6 +22,8 @@
 #include "data/TaxFile.h"
 #include "data/Win1252.h"
 #include "platform/RecordingDialogs.h"
+#include "tools/ftbfile/Assess.h"
+#include "tools/ftbfile/ConsoleReports.h"
 #include "tools/ftbfile/Json.h"
 #include "tools/ftbfile/NumberText.h"
 #include "tools/ftbfile/ReadOnlyAlias.h"
@@ -55,6 +60,28 @@ const QCommandLineOption& JsonOption() {
         QStringList{QStringLiteral("json")},
         QStringLiteral("Read the JSON from the file IN instead of standard input."),
         QStringLiteral("IN"));
+    return option;
+}
+
+const QCommandLineOption& JsonFormOption() {
+    static const QCommandLineOption option(QStringList{QStringLiteral("json")},
+                                           QStringLiteral("Print JSON instead of lines."));
+    return option;
+}
+
+const QCommandLineOption& TraceOption() {
+    static const QCommandLineOption option(
+        QStringList{QStringLiteral("trace")},
+        QStringLiteral("Print the steps of the family circumstance and dependant tests to "
+                       "standard error."));
+    return option;
+}
+
+const QCommandLineOption& DateOption() {
+    static const QCommandLineOption option(
+        QStringList{QStringLiteral("date")},
+        QStringLiteral("Assess on this date (dd/mm/yyyy); may be given more than once."),
+        QStringLiteral("DATE"));
     return option;
 }
 
@@ -151,9 +178,12 @@ int NewReturn(const QCommandLineParser& parser, const Console& console) {
     return SaveReturn(store, {}, file, console);
 }
 
-// The return is read through an alias in a private folder, so the work file that reading
-// deciphers into never appears beside FILE.
-int DumpReturn(const QCommandLineParser& parser, const Console& console) {
+// Reads the return at FILE into an empty store. It is read through an alias in a private
+// folder, so the work file that reading deciphers into never appears beside FILE. Nothing when
+// the file failed the signature test or holds a damaged record; the boxes that said so are
+// printed.
+std::optional<data::ScreenPosition> ReadReturn(const QCommandLineParser& parser,
+                                               data::FieldStore& store, const Console& console) {
     const std::string file = FileArgument(parser);
     const std::string keySource = KeySourceOption(parser);
     QTemporaryDir folder;
@@ -162,7 +192,6 @@ int DumpReturn(const QCommandLineParser& parser, const Console& console) {
     const std::string alias = NativePath(folder.filePath(QStringLiteral("RETURN.TAX")));
     ReadOnlyAlias fs(data::RealFileSystem(), file, alias);
 
-    data::FieldStore store;
     platform::RecordingDialogs dialogs;
     data::TaxFile taxFile(store, fs, dialogs);
     taxFile.SetKeySource(keySource);
@@ -180,11 +209,66 @@ int DumpReturn(const QCommandLineParser& parser, const Console& console) {
         reportBoxes();
         throw;
     }
-    // A box means the file failed the signature test or holds a damaged record.
-    if (reportBoxes()) return kExitFailure;
-    console.out << ReturnToJson(store, {taxFile.ScreenGroup(), taxFile.ScreenIndex(),
-                                        taxFile.History()});
+    if (reportBoxes()) return std::nullopt;
+    return data::ScreenPosition{taxFile.ScreenGroup(), taxFile.ScreenIndex(), taxFile.History()};
+}
+
+int DumpReturn(const QCommandLineParser& parser, const Console& console) {
+    data::FieldStore store;
+    const std::optional<data::ScreenPosition> position = ReadReturn(parser, store, console);
+    if (!position) return kExitFailure;
+    console.out << ReturnToJson(store, *position);
     return Flushed(console);
+}
+
+ReportForm FormOption(const QCommandLineParser& parser) {
+    return parser.isSet(JsonFormOption()) ? ReportForm::Json : ReportForm::Lines;
+}
+
+// The dates given with --date, in the order given.
+std::vector<data::Date> DateOptions(const QCommandLineParser& parser) {
+    std::vector<data::Date> dates;
+    for (const QString& text : parser.values(DateOption())) {
+        const std::optional<data::Date> date = data::ParseDate(text.toStdString());
+        if (!date)
+            throw EUsageError("--date " + text.toStdString() +
+                              ": not a valid date; write it as dd/mm/yyyy");
+        dates.push_back(*date);
+    }
+    return dates;
+}
+
+// Runs a report on the return with the trace and the assessment's boxes on standard error.
+template <typename Report>
+int RunReport(const QCommandLineParser& parser, const Console& console, Report report) {
+    data::FieldStore store;
+    if (!ReadReturn(parser, store, console)) return kExitFailure;
+    ConsoleTrace consoleTrace(console.err);
+    assessment::TraceSink& trace =
+        parser.isSet(TraceOption()) ? consoleTrace : assessment::NoTrace();
+    ConsoleDialogs dialogs(console.err);
+    return report(store, trace, dialogs);
+}
+
+int CheckReturn(const QCommandLineParser& parser, const Console& console) {
+    return RunReport(parser, console, [&](const data::FieldStore& store,
+                                          assessment::TraceSink& trace,
+                                          platform::Dialogs& dialogs) {
+        const bool warnings =
+            WriteCompletionReport(store, FormOption(parser), trace, dialogs, console.out);
+        const int code = Flushed(console);
+        return code == kExitSuccess && warnings ? int{kExitWarnings} : code;
+    });
+}
+
+int AssessReturn(const QCommandLineParser& parser, const Console& console) {
+    const std::vector<data::Date> dates = DateOptions(parser);
+    return RunReport(parser, console, [&](const data::FieldStore& store,
+                                          assessment::TraceSink& trace,
+                                          platform::Dialogs& dialogs) {
+        WriteAssessment(store, dates, FormOption(parser), trace, dialogs, console.out);
+        return Flushed(console);
+    });
 }
 
 int LoadReturn(const QCommandLineParser& parser, const Console& console) {
@@ -256,6 +340,36 @@ const std::vector<Command>& Commands() {
          {QStringLiteral("KEY"), QStringLiteral("The key source; only its digits count.")},
          {},
          PrintFileKey},
+        {QStringLiteral("check"), QStringLiteral("check FILE --key KEY [--json] [--trace]"),
+         QStringLiteral("List what the claim still lacks."),
+         QStringLiteral(
+             "Runs the completion checks on the return at FILE and prints one line per\n"
+             "finding: SCREEN<TAB>WORKSHEET<TAB>MESSAGE, where SCREEN is the screen that\n"
+             "fixes it and WORKSHEET the 0-based spouse or dependant worksheet (-1: none).\n"
+             "Then one line maintenance-relevant<TAB>INDEX<TAB>NAME for each dependant\n"
+             "whose maintenance the interview asks about. --json prints the findings, those\n"
+             "dependants and the spouses as one JSON object. Messages the interview would\n"
+             "show in a box go to standard error. Exit code 0 when nothing is missing, 3\n"
+             "when something is, 1 when FILE cannot be read."),
+         {QStringLiteral("FILE"), QStringLiteral("The tax-return file to check.")},
+         {KeyOption(), JsonFormOption(), TraceOption()},
+         CheckReturn},
+        {QStringLiteral("assess"),
+         QStringLiteral("assess FILE --key KEY [--date DATE]... [--json] [--trace]"),
+         QStringLiteral("Print the family circumstance tests on dates."),
+         QStringLiteral(
+             "Prints the change dates of the return at FILE, then for each --date (every\n"
+             "change date when none is given) the claimant test, the partner's spouse\n"
+             "worksheet (-1: none), the family ATI, the base-rate and higher income\n"
+             "thresholds, the family circumstance test, and for each dependant\n"
+             "DATE<TAB>dependant<TAB>INDEX<TAB>NAME<TAB>P0<TAB>P1<TAB>P3: its test for the\n"
+             "higher income threshold (0), for maintenance (1) and the day test (3).\n"
+             "Amounts are exact decimals. --trace shows the steps of the family\n"
+             "circumstance test and of those dependant tests; messages the interview would\n"
+             "show in a box go to standard error."),
+         {QStringLiteral("FILE"), QStringLiteral("The tax-return file to assess.")},
+         {KeyOption(), DateOption(), JsonFormOption(), TraceOption()},
+         AssessReturn},
     };
     return commands;
 }
@@ -263,9 +377,9 @@ const std::vector<Command>& Commands() {
 std::string OverallHelp() {
     std::string help =
         "Usage: ftbfile COMMAND [options]\n"
-        "Makes, prints and writes tax-return files.\n\nCommands:\n";
+        "Makes, prints, writes and checks tax-return files.\n\nCommands:\n";
     for (const Command& command : Commands()) {
-        help += "  " + command.name.leftJustified(6).toStdString() + command.summary.toStdString() +
+        help += "  " + command.name.leftJustified(8).toStdString() + command.summary.toStdString() +
                 "\n";
     }
     return help + "\nRun 'ftbfile COMMAND --help' for the options of a command.\n";

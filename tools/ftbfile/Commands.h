@@ -1,12 +1,14 @@
 #pragma once
 // The commands of ftbfile, the command-line tool for tax-return files: make a new return, print
-// one as JSON, write one from JSON, and print the file key of a key source.
+// one as JSON, write one from JSON, print the file key of a key source, list what a return still
+// lacks, and print the family circumstance tests of a return on dates.
 #include <QStringList>
 #include <iosfwd>
 
 namespace ftb::ftbfile {
 
-enum ExitCode { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2 };
+// kExitWarnings: check found something the claim still lacks.
+enum ExitCode { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2, kExitWarnings = 3 };
 
 // Where a command reads its input and writes its output and its messages.
 struct Console {

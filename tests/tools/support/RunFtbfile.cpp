@@ -1,0 +1,20 @@
+#include "tools/support/RunFtbfile.h"
+
+#include <QStringList>
+#include <sstream>
+
+#include "tools/ftbfile/Commands.h"
+
+namespace ftb::ftbfile::test_support {
+
+Outcome Ftbfile(const std::vector<std::string>& arguments, const std::string& input) {
+    QStringList list{QStringLiteral("ftbfile")};
+    for (const std::string& argument : arguments) list << QString::fromStdString(argument);
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunFtbfile(list, {in, out, err});
+    return {code, out.str(), err.str()};
+}
+
+}  // namespace ftb::ftbfile::test_support
