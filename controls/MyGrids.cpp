@@ -164,19 +164,7 @@ TMyGrid::TMyGrid(QWidget* parent, platform::Dialogs& dialogs)
 }
 
 void TMyGrid::Guarded(const std::function<void()>& handler) noexcept {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        try {
-            dialogs_.Error(error.what());
-        } catch (...) {
-        }
-    } catch (...) {
-        try {
-            dialogs_.Error("Unknown error");
-        } catch (...) {
-        }
-    }
+    platform::ReportErrors(dialogs_, handler);
 }
 
 void TMyGrid::SetColCount(int count) {

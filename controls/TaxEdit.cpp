@@ -52,20 +52,7 @@ TCustomNumEdit::TCustomNumEdit(QWidget* parent, platform::Dialogs& dialogs)
 }
 
 void TCustomNumEdit::Guarded(const std::function<void()>& action) noexcept {
-    auto show = [this](const std::string& message) noexcept {
-        try {
-            dialogs_.Error(message);
-        } catch (...) {
-            // Nothing is left to report a failing error box with.
-        }
-    };
-    try {
-        action();
-    } catch (const std::exception& error) {
-        show(error.what());
-    } catch (...) {
-        show("Unexpected error");
-    }
+    platform::ReportErrors(dialogs_, action);
 }
 
 void TCustomNumEdit::SetNumericType(TNumericType kind) {

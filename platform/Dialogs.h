@@ -2,8 +2,10 @@
 // The one interface through which every modal box of the module is shown. Plain C++ so that the
 // return data and the assessment can ask their questions without knowing how a box is drawn; the
 // Qt implementation lives in platform/, a scripted one answers the boxes in tests.
+#include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace ftb::platform {
 
@@ -65,5 +67,26 @@ public:
         return Show({title, text, DialogIcon::Question, dbOK | dbCancel, dbOK}) == dbOK;
     }
 };
+
+// Runs an event handler so that no exception leaves it: the message of an error is shown in an
+// error box instead of unwinding into the event loop. Every slot, event, timer and message
+// handler of the module runs its work through this.
+template <typename Action>
+void ReportErrors(Dialogs& dialogs, Action&& action) noexcept {
+    auto show = [&dialogs](const std::string& message) noexcept {
+        try {
+            dialogs.Error(message);
+        } catch (...) {
+            // Nothing is left to report a failing error box with.
+        }
+    };
+    try {
+        std::forward<Action>(action)();
+    } catch (const std::exception& error) {
+        show(error.what());
+    } catch (...) {
+        show("Unexpected error");
+    }
+}
 
 }  // namespace ftb::platform

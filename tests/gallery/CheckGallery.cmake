@@ -1,0 +1,21 @@
+# Runs the gallery and checks that it wrote a PNG of the form's size, 630 x 482, reading the
+# signature and the IHDR chunk of the file.
+file(REMOVE ${OUTPUT})
+execute_process(COMMAND ${GALLERY} ${OUTPUT} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "ftb_gallery failed: ${result}")
+endif()
+if(NOT EXISTS ${OUTPUT})
+  message(FATAL_ERROR "ftb_gallery wrote no ${OUTPUT}")
+endif()
+file(READ ${OUTPUT} header LIMIT 24 HEX)
+string(SUBSTRING "${header}" 0 16 signature)
+string(SUBSTRING "${header}" 24 8 chunk)
+string(SUBSTRING "${header}" 32 16 size)
+if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT chunk STREQUAL "49484452")
+  message(FATAL_ERROR "${OUTPUT} is not a PNG: ${header}")
+endif()
+# 630 = 0x276, 482 = 0x1E2
+if(NOT size STREQUAL "00000276000001e2")
+  message(FATAL_ERROR "${OUTPUT} is not 630 x 482: width and height ${size}")
+endif()
