@@ -1,0 +1,38 @@
+#include "screens/Registration.h"
+
+#include <memory>
+
+#include "interview/Catalogue.h"
+#include "screens/QNFTB_03.h"
+#include "screens/QNFTB_27.h"
+#include "screens/QNFTB_38.h"
+#include "screens/QNFTB_51.h"
+#include "screens/QnFTB_01.h"
+#include "screens/QnFTB_02.h"
+
+namespace ftb::screens {
+
+namespace {
+
+template <typename Screen>
+std::unique_ptr<interview::TChildForm> Make(interview::TScreenContext& context) {
+    return std::make_unique<Screen>(context);
+}
+
+struct TScreenClass {
+    const char* name;
+    interview::TScreenFactory factory;
+};
+
+}  // namespace
+
+void RegisterScreens(interview::TScreenRegistry& registry) {
+    const TScreenClass classes[] = {
+        {"TQFTB_01", Make<TQFTB_01>}, {"TQFTB_02", Make<TQFTB_02>}, {"TQFTB_03", Make<TQFTB_03>},
+        {"TQFTB_27", Make<TQFTB_27>}, {"TQFTB_38", Make<TQFTB_38>}, {"TQFTB_51", Make<TQFTB_51>},
+    };
+    for (const TScreenClass& screenClass : classes)
+        registry.Register(screenClass.name, screenClass.factory);
+}
+
+}  // namespace ftb::screens

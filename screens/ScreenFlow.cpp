@@ -1,0 +1,41 @@
+#include "screens/ScreenFlow.h"
+
+#include <QPushButton>
+#include <utility>
+
+#include "assessment/Integrity.h"
+#include "interview/Child.h"
+#include "interview/Intrview.h"
+#include "platform/Messages.h"
+
+namespace ftb::screens {
+
+void RegisterNextYesNo(interview::TChildForm& screen,
+                       std::function<void(QObject* Sender)> handler) {
+    screen.Run().NextYesNo = [&screen, handler = std::move(handler)](QObject* Sender) {
+        screen.Guarded([&] {
+            if (!screen.Frame().BackwardMove()) handler(Sender);
+        });
+    };
+}
+
+void ShowYesNo(interview::TChildForm& screen) {
+    screen.Frame().BtnYes()->setVisible(true);
+    screen.Frame().BtnNo()->setVisible(true);
+}
+
+bool IsYes(const interview::TChildForm& screen, const QObject* Sender) {
+    return Sender == screen.Frame().BtnYes();
+}
+
+void MoveAfterAnswer(interview::TChildForm& screen, int screenNumber) {
+    screen.Run().SetScreen(screenNumber);
+    platform::PostMessage(&screen.Frame(), platform::kLoadScreenMessage);
+}
+
+void LeaveForIneligibility(interview::TChildForm& screen) {
+    if (assessment::DeleteAllGuard(screen.Store(), screen.Dialogs(), screen.Run().ScreenHistory))
+        MoveAfterAnswer(screen, kLeaveFtbScreen);
+}
+
+}  // namespace ftb::screens

@@ -1,0 +1,35 @@
+#pragma once
+// How the question screens move the interview on: the Next/Yes/No handler they register with
+// the frame, the frame's Yes and No buttons, the posted move after an answer, and leaving the
+// FTB item when an answer makes the claimant ineligible.
+#include <functional>
+
+class QObject;
+
+namespace ftb::interview {
+class TChildForm;
+}
+
+namespace ftb::screens {
+
+// The exit screen number that hands the interview to the host's next item.
+constexpr int kLeaveFtbScreen = 8001;
+
+// Registers the screen's Next/Yes/No handler with the frame. The handler runs guarded, so no
+// error escapes into the event loop, and does nothing while the frame moves backwards.
+void RegisterNextYesNo(interview::TChildForm& screen, std::function<void(QObject* Sender)> handler);
+
+// Shows the frame's Yes and No buttons; the frame then hides Next.
+void ShowYesNo(interview::TChildForm& screen);
+
+// Whether the Next/Yes/No handler was raised by the frame's Yes button.
+bool IsYes(const interview::TChildForm& screen, const QObject* Sender);
+
+// Sets the next screen and asks the frame to load it once the Yes/No handler has returned.
+void MoveAfterAnswer(interview::TChildForm& screen, int screenNumber);
+
+// The answer ends the claim: once the delete-all guard has cleared the FTB answers (or there
+// were none) the interview leaves with 8001; when the claimant keeps them the screen stays.
+void LeaveForIneligibility(interview::TChildForm& screen);
+
+}  // namespace ftb::screens

@@ -1,0 +1,127 @@
+// Writes a picture of every question screen the module has, as the interview frame shows it:
+// ftb_screenshots FOLDER writes NNNN.png (the screen at its design size, 630 x 482),
+// NNNN-125.png (the screen rebuilt at 1.25 times that size) and NNNN-frame.png (the whole frame
+// at its design size) for each screen number. Run it offscreen and look at the pictures after
+// changing a screen's texts or layout.
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "assessment/support/ReturnBuilder.h"
+#include "data/Ext80.h"
+#include "interview/Catalogue.h"
+#include "interview/Intrview.h"
+#include "interview/MainWindowLink.h"
+#include "platform/Help.h"
+#include "platform/RecordingDialogs.h"
+#include "screens/Registration.h"
+
+namespace {
+
+using ftb::data::FieldStore;
+using ftb::test_support::ReturnBuilder;
+using ftb::test_support::WorksheetBuilder;
+
+// Stands in for the main window: it never closes and posts nothing.
+class TStillWindow : public ftb::interview::TMainWindowLink {
+  public:
+    bool CloseQuery() override { return false; }
+    void CloseHandler(QObject*) override {}
+    void RequestLayout() override {}
+};
+
+struct TShot {
+    int number;
+    std::function<void(FieldStore&)> answers;
+};
+
+void NothingAnswered(FieldStore&) {}
+
+// Nothing for the completion checks to report.
+void CompleteClaim(FieldStore& store) {
+    store.SetFieldStr(1269, "0");
+    store.SetFieldChecked(1265);
+}
+
+// A finding of every kind the validate-and-complete screen lists.
+void ClaimWithFindings(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.Text(1269, "1");
+    returns.AddSpouse(WorksheetBuilder("Ann Lee"));
+    returns.AddSpouse(WorksheetBuilder("Sam"));
+    returns.Table(1250, {{"Ann Lee", "01/07/2001", "31/12/2001", "50"}});
+    returns.AddDependant(WorksheetBuilder("Kim"));
+    returns.AddDependant(ftb::test_support::Dependant("Lou", "15/03/1991"));
+}
+
+void Save(QWidget& widget, const std::string& path) {
+    // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
+    (void)widget.grab();
+    QApplication::processEvents();
+    if (!widget.grab().save(QString::fromStdString(path), "PNG"))
+        throw std::runtime_error("cannot write " + path);
+}
+
+void Shoot(const TShot& shot, const std::string& folder) {
+    FieldStore store;
+    shot.answers(store);
+    ftb::platform::RecordingDialogs dialogs;
+    ftb::interview::TRunState run;
+    ftb::interview::TScreenRegistry screens;
+    ftb::screens::RegisterScreens(screens);
+    ftb::platform::Help help(FTB_SOURCE_DIR "/help/FTB2002.HLP");
+    TStillWindow mainWindow;
+
+    QWidget host;
+    auto* frame = new ftb::interview::TFrameWnd(
+        &host, ftb::interview::TFrameServices{store, dialogs, run, screens, help, mainWindow});
+    host.resize(frame->size());
+    host.show();
+    QApplication::processEvents();
+
+    run.SetScreen(shot.number);
+    frame->LoadScreen();
+    QApplication::processEvents();
+    if (frame->Screen() == nullptr)
+        throw std::runtime_error("no screen for " + std::to_string(shot.number));
+
+    const std::string name = folder + "/" + std::to_string(run.CurrentScreen);
+    Save(*frame->Screen(), name + ".png");
+    Save(*frame, name + "-frame.png");
+
+    const QSize design = frame->size();
+    host.resize(design * 5 / 4);
+    frame->resize(design * 5 / 4);
+    QApplication::processEvents();
+    Save(*frame->Screen(), name + "-125.png");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ftb_screenshots FOLDER\n");
+        return 2;
+    }
+    const std::vector<TShot> shots = {
+        {7803, NothingAnswered}, {7804, NothingAnswered}, {7805, NothingAnswered},
+        {7806, NothingAnswered}, {7807, NothingAnswered}, {7808, NothingAnswered},
+        {7812, NothingAnswered}, {7816, NothingAnswered}, {7822, NothingAnswered},
+        {7826, NothingAnswered}, {7837, NothingAnswered}, {7842, NothingAnswered},
+        {7849, NothingAnswered}, {7858, CompleteClaim},   {7858, ClaimWithFindings},
+    };
+    try {
+        for (const TShot& shot : shots) Shoot(shot, argv[1]);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "ftb_screenshots: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
