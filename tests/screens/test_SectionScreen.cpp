@@ -13,6 +13,7 @@
 #include "assessment/support/ReturnBuilder.h"
 #include "controls/core/StateFields.h"
 #include "data/Ext80.h"
+#include "interview/Intrview.h"
 #include "platform/Help.h"
 #include "platform/QtText.h"
 #include "screens/QNFTB_38.h"
@@ -187,8 +188,13 @@ TEST_F(SectionScreen, AWarningOfTheThirdDependantOpensItsIncomeDetails) {
     for (const char* name : {"Ann", "Ben"})
         returns.AddDependant(AnsweredDependant(name, BornAged(10), kZero).Check(1106));
     returns.AddDependant(AnsweredDependant("Cat", BornAged(10), kZero, {718}).Check(1106));
-    // Shows the screen of dependant income when it comes.
-    RegisterScreen("TQFTB_11");
+    // The dependant income screen opens the worksheet of the dependant that field 1280 names.
+    RegisterScreen("TQFTB_11", {.OnCreate = [](interview::TChildForm& screen) {
+                        screen.Frame().OpenWorksheetListAt(
+                            data::kDependantList,
+                            controls::ReadStateField(screen.Store(),
+                                                     controls::kCurrentDependantField) + 1);
+                    }});
 
     Start(7858);
     ASSERT_EQ(Shown(), 7859);
@@ -198,6 +204,8 @@ TEST_F(SectionScreen, AWarningOfTheThirdDependantOpensItsIncomeDetails) {
     EXPECT_EQ(Shown(), 7830);
     EXPECT_EQ(Created("TQFTB_11"), 1);
     EXPECT_EQ(State(controls::kCurrentDependantField), 2);
+    EXPECT_EQ(Store.CurrentWorksheet(), 3);
+    EXPECT_EQ(Store.GetFieldStr(710), "Cat");
     EXPECT_EQ(State(controls::kPrevBlockedField), 30);
     EXPECT_EQ(State(1282), 0);
     EXPECT_TRUE(Store.FieldChecked(1277));
