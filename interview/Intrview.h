@@ -61,9 +61,14 @@ inline constexpr std::string_view kWorksheetsTitle = "Existing worksheets";
 
 class TFrameWnd : public QWidget {
     Q_OBJECT
+    // The screen history, newest last, for a host that looks at the frame (scenario scripts).
+    Q_PROPERTY(QList<int> ScreenHistory READ ScreenHistoryList)
 
 public:
     TFrameWnd(QWidget* parent, TFrameServices services);
+    QList<int> ScreenHistoryList() const {
+        return {run_.ScreenHistory.begin(), run_.ScreenHistory.end()};
+    }
     ~TFrameWnd() override;
 
     // --- Loading screens and moving through the interview (Intrview.cpp) -------------------

@@ -1,0 +1,152 @@
+#include "tools/ftb-host/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include "data/Win1252.h"
+
+namespace ftb::host {
+namespace {
+
+// The longest text the module takes: a length byte and up to 255 characters.
+constexpr qsizetype kMaxModuleText = 255;
+
+// The help text is ours (kHelp), so the options carry no descriptions.
+QCommandLineOption Option(const char* name, const char* value = nullptr) {
+    QCommandLineOption option{QString::fromLatin1(name)};
+    if (value != nullptr) option.setValueName(QString::fromLatin1(value));
+    return option;
+}
+
+const char* const kHelp =
+    "Usage: ftb-host [options]\n"
+    "Hosts the family tax benefit module as a tax-return program does: loads the library,\n"
+    "checks its version, runs the interview on a tax-return file, waits until the module\n"
+    "says the interview left it (1131) or was closed (1132), reads the exit screen, frees\n"
+    "the module (which saves the return) and unloads it. Prints \"exit screen N, saved OK\"\n"
+    "and exits 0, or prints the failure and exits 1.\n"
+    "\n"
+    "Options:\n"
+    "  --file PATH          The tax-return file (default: $XDG_DATA_HOME/ftb/RETURN.TAX);\n"
+    "                       a missing file is made as a new, empty return.\n"
+    "  --key TEXT           The key source whose digits make the file key (default 876543210).\n"
+    "  --screen N           The screen to start at (default 7803).\n"
+    "  --geometry WxH+X+Y   The main window's size and place (default 860x620+10+10).\n"
+    "  --maximised          Show the main window maximised.\n"
+    "  --play SCRIPT        Play a scenario script instead of waiting for a person.\n"
+    "  --timings            Report how long the screens took to appear, and the peak memory.\n"
+    "  --module PATH        The module library (default: libftbmodule.so beside ftb-host).\n"
+    "  --help               Show this help.\n"
+    "\n"
+    "A scenario script holds one command a line; # starts a comment; texts go in double\n"
+    "quotes with the escapes \\\" \\\\ \\r \\n \\t. Paths are relative to the script's folder.\n"
+    "  start [SCREEN] [--key KEY] [--from RETURN.json]\n"
+    "                       Start the run (first command; default screen 7803, key 876543210)\n"
+    "                       on a new return in a temporary folder, which is also the current\n"
+    "                       folder; --from writes the return from ftbfile's JSON first. The\n"
+    "                       main window's timer gets its first (2-second) tick, so every tick\n"
+    "                       after it is a 60-second one.\n"
+    "  click NAME           Press a button, radio button or check box (object name or caption).\n"
+    "  type NAME \"TEXT\"     Type TEXT over what an entry field holds, then Tab out of it.\n"
+    "  cell GRID COL ROW \"TEXT\"   Type TEXT over a grid cell (row 0 is the title row).\n"
+    "  pick GRID COL ROW \"ITEM\"   Take ITEM from the cell's pick list.\n"
+    "  key NAME KEYS        Press keys in a control, for example: key XGrid1 Ctrl+Delete\n"
+    "                       (up to four, in quotes: key FileEdit \"Ctrl+A, Del\").\n"
+    "  list NAME \"ITEM\"     Click the line ITEM of a list box.\n"
+    "  node \"TEXT\"          Click the navigator node TEXT.\n"
+    "  answer BUTTON [\"TITLE\"] [\"PART OF THE TEXT\"]\n"
+    "                       The next message box must match (\"*\": any title); press BUTTON.\n"
+    "  input \"TEXT\" | input cancel   Answer the next input box.\n"
+    "  expect screen N | expect exit N | expect history N N ...\n"
+    "  expect saves N       The return the run started with was written N times (by Save to\n"
+    "                       its name, the autosave or quit); counted after every action and tick.\n"
+    "  expect text NAME \"TEXT\"   The control shows TEXT; a marked-up text, or a window's\n"
+    "                       caption, holds the words of TEXT.\n"
+    "  expect visible|hidden|enabled|disabled NAME\n"
+    "  tick N | resize W H | screenshot FILE.png\n"
+    "  quit                 End the run as the host does (exit screen, free, unload).\n"
+    "  expect field N \"TEXT\" | expect field N empty   After quit: the saved return's field.\n";
+
+}  // namespace
+
+std::optional<Geometry> ParseGeometry(const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{1,5})x(\\d{1,5})\\+(\\d{1,5})\\+(\\d{1,5})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    Geometry geometry{match.captured(1).toInt(), match.captured(2).toInt(),
+                      match.captured(3).toInt(), match.captured(4).toInt()};
+    if (geometry.width <= 0 || geometry.height <= 0) return std::nullopt;
+    return geometry;
+}
+
+QString DefaultReturnPath(const HostEnvironment& environment) {
+    const QString data = environment.xdgDataHome.isEmpty()
+                             ? QDir(environment.home).filePath(QStringLiteral(".local/share"))
+                             : environment.xdgDataHome;
+    return QDir(data).filePath(QStringLiteral("ftb/RETURN.TAX"));
+}
+
+HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnvironment& environment) {
+    const QCommandLineOption file = Option("file", "PATH");
+    const QCommandLineOption key = Option("key", "TEXT");
+    const QCommandLineOption screen = Option("screen", "N");
+    const QCommandLineOption geometry = Option("geometry", "WxH+X+Y");
+    const QCommandLineOption maximised = Option("maximised");
+    const QCommandLineOption play = Option("play", "SCRIPT");
+    const QCommandLineOption timings = Option("timings");
+    const QCommandLineOption module = Option("module", "PATH");
+    const QCommandLineOption help = Option("help");
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({file, key, screen, geometry, maximised, play, timings, module, help});
+    if (!parser.parse(arguments)) throw EUsageError(parser.errorText().toStdString());
+    if (!parser.positionalArguments().isEmpty())
+        throw EUsageError("unexpected argument \"" +
+                          parser.positionalArguments().constFirst().toStdString() + "\"");
+
+    HostOptions options;
+    options.help = parser.isSet(help);
+    options.play = parser.value(play);
+    if (!options.play.isEmpty() &&
+        (parser.isSet(file) || parser.isSet(key) || parser.isSet(screen)))
+        throw EUsageError(
+            "--play makes its own return: the script's start command takes the "
+            "start screen and the key, and --file does not apply");
+    options.file = parser.isSet(file) ? parser.value(file) : DefaultReturnPath(environment);
+    if (QFile::encodeName(options.file).size() > kMaxModuleText)
+        throw EUsageError("the path of the tax-return file is longer than 255 characters");
+    if (parser.isSet(key)) options.key = parser.value(key);
+    const std::optional<std::string> keyText = data::Utf8ToWin1252(options.key.toStdString());
+    if (!keyText)
+        throw EUsageError("the key source holds a character that Windows-1252 cannot hold");
+    if (keyText->size() > static_cast<std::size_t>(kMaxModuleText))
+        throw EUsageError("the key source is longer than 255 characters");
+    if (parser.isSet(screen)) {
+        bool ok = false;
+        options.screen = parser.value(screen).toInt(&ok);
+        if (!ok)
+            throw EUsageError("--screen needs a screen number, not \"" +
+                              parser.value(screen).toStdString() + "\"");
+    }
+    if (parser.isSet(geometry)) {
+        const std::optional<Geometry> given = ParseGeometry(parser.value(geometry));
+        if (!given)
+            throw EUsageError("--geometry needs WxH+X+Y (for example 860x620+10+10), not \"" +
+                              parser.value(geometry).toStdString() + "\"");
+        options.geometry = *given;
+    }
+    options.maximised = parser.isSet(maximised);
+    options.timings = parser.isSet(timings);
+    options.module = parser.isSet(module)
+                         ? parser.value(module)
+                         : QDir(environment.programDir).filePath(QStringLiteral("libftbmodule.so"));
+    return options;
+}
+
+std::string HostHelp() { return kHelp; }
+
+}  // namespace ftb::host

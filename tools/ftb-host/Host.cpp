@@ -1,0 +1,106 @@
+#include "tools/ftb-host/Host.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+#include <ostream>
+
+#include "data/Win1252.h"
+#include "tools/ftb-host/CommandLine.h"
+#include "tools/ftb-host/ModuleRun.h"
+#include "tools/ftb-host/Player.h"
+#include "tools/ftb-host/ReturnFiles.h"
+#include "tools/ftb-host/Script.h"
+#include "tools/ftb-host/Timings.h"
+
+namespace ftb::host {
+namespace {
+
+HostEnvironment Environment(const QString& program) {
+    return {qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"),
+            QFileInfo(program).absolutePath()};
+}
+
+QString ReadScript(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EHostError("Cannot read the script " + path.toStdString() + ": " +
+                         file.errorString().toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+// A person drives the interview; the host waits for the module to hand it back.
+int RunInteractive(const HostOptions& options, std::ostream& out) {
+    if (!QFileInfo::exists(options.file)) {
+        MakeNewReturn(options.file, options.key);
+        out << "A new return: " << options.file.toStdString() << '\n' << std::flush;
+    }
+    ScreenTimings timings(true);
+    ModuleRun run(options.module);
+    timings.RunStarts();
+    run.Start({QFile::encodeName(options.file).toStdString(),
+               *data::Utf8ToWin1252(options.key.toStdString()), options.screen, options.geometry,
+               options.maximised});
+    WaitForTheModule(run);
+    const RunEnding ending = run.Finish();
+    out << EndingText(ending) << '\n';
+    if (options.timings) out << timings.Report();
+    out << std::flush;
+    return ending.saved ? kExitSuccess : kExitFailure;
+}
+
+int PlayScript(const HostOptions& options, std::ostream& out) {
+    std::vector<ScriptCommand> commands = ParseScript(ReadScript(options.play), options.play);
+    std::optional<ScreenTimings> timings;
+    if (options.timings) timings.emplace(false);
+    Player player(std::move(commands), options.play, options, out, timings ? &*timings : nullptr);
+    const int code = player.Play();
+    if (timings) out << timings->Report() << std::flush;
+    return code;
+}
+
+int Run(const HostOptions& options, std::ostream& out) {
+    return options.play.isEmpty() ? RunInteractive(options, out) : PlayScript(options, out);
+}
+
+}  // namespace
+
+int RunHost(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    try {
+        HostOptions options;
+        try {
+            options = ParseHostCommandLine(arguments, Environment(arguments.value(0)));
+        } catch (const EUsageError& error) {
+            err << error.what() << "\nRun 'ftb-host --help' for the options.\n";
+            return kExitUsage;
+        }
+        if (options.help) {
+            out << HostHelp() << std::flush;
+            return kExitSuccess;
+        }
+        if (QApplication::instance() != nullptr) return Run(options, out);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            // A scenario needs no display: without one it plays on the offscreen platform.
+            if (options.play.isEmpty()) {
+                err << "There is no display to show the interview on (neither DISPLAY nor "
+                       "WAYLAND_DISPLAY is set); play a script with --play instead.\n";
+                return kExitFailure;
+            }
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        char program[] = "ftb-host";
+        char* argv[] = {program, nullptr};
+        int argc = 1;
+        QApplication application(argc, argv);
+        return Run(options, out);
+    } catch (const std::exception& error) {
+        out << std::flush;
+        err << error.what() << '\n';
+        return kExitFailure;
+    }
+}
+
+}  // namespace ftb::host

@@ -1,0 +1,40 @@
+#pragma once
+// What a person does with the module's controls, done through the real mouse and key handling:
+// pressing buttons, typing into entry fields and grid cells, taking items from pick lists,
+// clicking lines of list boxes and navigator nodes. Every step fails with EStepFailure when the
+// person could not do it.
+#include <QKeySequence>
+#include <QString>
+
+class QAbstractButton;
+class QListWidget;
+class QTableWidget;
+class QTreeWidget;
+class QWidget;
+
+namespace ftb::host {
+
+// A left click where the control takes it (a check box or radio button on its box).
+void ClickButton(QAbstractButton* button);
+
+// Focuses the entry field as the Tab key does, selects what it holds, types `text` key by key
+// over it and leaves with Tab. A multi-line text box keeps the focus (Tab would type into it).
+void TypeInto(QWidget* field, const QString& text);
+
+// Clicks the cell (the title row is row 0), types `text` over what it holds and leaves the cell
+// with Tab.
+void TypeIntoCell(QTableWidget* grid, int col, int row, const QString& text);
+
+// Clicks the cell, opens its pick list with Alt+Down and clicks `item` in it.
+void PickInCell(QTableWidget* grid, int col, int row, const QString& item);
+
+// Focuses the control and presses the keys in the control's focus (a grid's editor).
+void PressKeys(QWidget* control, const QKeySequence& keys);
+
+// Clicks the line `item` of the list box.
+void ClickListLine(QListWidget* list, const QString& item);
+
+// Clicks the node `text` of a tree; EStepFailure when no visible tree shows it.
+void ClickNode(const QString& text);
+
+}  // namespace ftb::host
