@@ -36,13 +36,10 @@ constexpr int kTicksBeforeAutosave = 4;
 constexpr int kMinimumWidth = 500;
 constexpr int kMinimumHeight = 400;
 
-// Paths are native byte strings; the save dialog speaks Windows-1252.
+// Paths are native byte strings, and the save dialog takes and gives them as such.
 QString PathText(const std::string& path) { return QFile::decodeName(path.c_str()); }
-std::string NativePath(const std::string& win1252Path) {
-    return QFile::encodeName(platform::FromWin1252(win1252Path)).toStdString();
-}
 std::string NamePart(const std::string& path) {
-    return platform::ToWin1252(QFileInfo(PathText(path)).fileName());
+    return QFile::encodeName(QFileInfo(PathText(path)).fileName()).toStdString();
 }
 
 }  // namespace
@@ -240,7 +237,7 @@ void TMainForm::Save() {
     const std::optional<std::string> chosen =
         saveBox.Execute(NamePart(run_.File().CurrentPath()));
     if (!chosen) return;
-    const std::string path = NativePath(*chosen);
+    const std::string& path = *chosen;
     run_.File().SetCurrentPath(path);
     // A failing save leaves the modified flag and the caption as they were.
     run_.SaveReturn(path);

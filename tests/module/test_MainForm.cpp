@@ -444,6 +444,19 @@ TEST_F(MainFormTest, SaveAsksForANameAndSavesTheShownScreen) {
     EXPECT_FALSE(run->Store().Modified());
 }
 
+TEST_F(MainFormTest, SaveKeepsAFolderNameWithLettersBeyondAscii) {
+    // The folder is spelt as the file system spells it (UTF-8), not read as Windows-1252.
+    const std::string accented = folder + "/d\xc3\xa9" "claration";
+    ASSERT_TRUE(fs::create_directory(accented));
+    ASSERT_TRUE(QDir::setCurrent(QFile::decodeName(accented.c_str())));
+    run->File().SetCurrentPath(accented + "/START.TAX");
+    ShowScreen();
+    AnswerSaveDialog("return", nullptr);
+    Click("SaveBtn");
+    EXPECT_TRUE(fs::exists(accented + "/RETURN.TAX"));
+    EXPECT_EQ(run->File().CurrentPath(), accented + "/RETURN.TAX");
+}
+
 TEST_F(MainFormTest, SaveIsRefusedWhileAWorksheetIsOpen) {
     onCreate = [](interview::TChildForm& screen) {
         screen.Frame().OpenWorksheetList(data::kSpouseList);
