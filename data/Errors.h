@@ -11,10 +11,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A read or write that moved fewer bytes than asked, or another failing file operation.
+// A read or write that moved fewer bytes than asked, or another failing file operation. The
+// reason is the system's own word for it ("No space left on device"), or the message itself.
 class EInOutError : public EFtbError {
 public:
-    using EFtbError::EFtbError;
+    explicit EInOutError(const std::string& message, std::string reason = {})
+        : EFtbError(message), reason_(std::move(reason)) {}
+    std::string Reason() const { return reason_.empty() ? what() : reason_; }
+
+private:
+    std::string reason_;
 };
 
 // A file that cannot be opened for reading or created for writing.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/Errors.h"
+#include "data/FileSystem.h"
 
 namespace ftb::data {
 namespace {
@@ -53,7 +54,11 @@ private:
 };
 
 void WriteAll(File& file, const std::string& path, const std::uint8_t* data, std::size_t size) {
-    if (file.Write(data, size) != size) throw EInOutError("Cannot write file \"" + path + "\"");
+    if (file.Write(data, size) != size)
+        {
+        const std::string reason = ReasonOf(file.LastError());
+        throw EInOutError("Cannot write file \"" + path + "\". " + reason, reason);
+    }
 }
 
 // Moves `size` bytes (a whole number of blocks) from `in` through the cipher to `out`; a read
@@ -82,21 +87,26 @@ void EncryptFile(FileSystem& fs, const std::string& input, const std::string& ou
                  const FileKey& key, unsigned outputMode) {
     auto in = fs.OpenRead(input);
     auto out = fs.Create(output, outputMode);
+    EncryptStream(*in, *out, key, input, output);
+}
+
+void EncryptStream(File& in, File& out, const FileKey& key, const std::string& input,
+                 const std::string& output) {
     TripleDes cipher(key, true);
     const auto readFailed = [&input]() -> void {
         throw EInOutError("Cannot read file \"" + input + "\"");
     };
 
-    const std::uint64_t size = in->Size();
-    TransformBlocks(*in, *out, output, cipher, size - size % kBlockSize, readFailed);
+    const std::uint64_t size = in.Size();
+    TransformBlocks(in, out, output, cipher, size - size % kBlockSize, readFailed);
 
     // The final block holds the remaining bytes, zero fill, and their count in its last byte.
     const auto remainder = static_cast<std::size_t>(size % kBlockSize);
     std::uint8_t block[kBlockSize] = {};
-    if (in->Read(block, remainder) != remainder) readFailed();
+    if (in.Read(block, remainder) != remainder) readFailed();
     block[kBlockSize - 1] = static_cast<std::uint8_t>(remainder);
     cipher.Apply(block, kBlockSize);
-    WriteAll(*out, output, block, kBlockSize);
+    WriteAll(out, output, block, kBlockSize);
 }
 
 void DecryptFile(FileSystem& fs, const std::string& input, const std::string& output,
@@ -105,17 +115,23 @@ void DecryptFile(FileSystem& fs, const std::string& input, const std::string& ou
     const std::uint64_t size = in->Size();
     if (size < kBlockSize || size % kBlockSize != 0) ThrowInvalidFormat();
     auto out = fs.Create(output, outputMode);
+    DecryptStream(*in, *out, key, output);
+}
+
+void DecryptStream(File& in, File& out, const FileKey& key, const std::string& output) {
+    const std::uint64_t size = in.Size();
+    if (size < kBlockSize || size % kBlockSize != 0) ThrowInvalidFormat();
     TripleDes cipher(key, false);
 
-    TransformBlocks(*in, *out, output, cipher, size - kBlockSize, ThrowInvalidFormat);
+    TransformBlocks(in, out, output, cipher, size - kBlockSize, ThrowInvalidFormat);
 
     std::uint8_t block[kBlockSize];
-    if (in->Read(block, kBlockSize) != kBlockSize) ThrowInvalidFormat();
+    if (in.Read(block, kBlockSize) != kBlockSize) ThrowInvalidFormat();
     cipher.Apply(block, kBlockSize);
     // A count above 7 comes only from a wrong key or a damaged file: the final block then
     // adds nothing, and the reader's signature test reports the file.
     const std::size_t count = block[kBlockSize - 1];
-    if (count < kBlockSize) WriteAll(*out, output, block, count);
+    if (count < kBlockSize) WriteAll(out, output, block, count);
 }
 
 }  // namespace ftb::data

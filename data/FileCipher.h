@@ -30,4 +30,9 @@ void EncryptFile(FileSystem& fs, const std::string& input, const std::string& ou
 void DecryptFile(FileSystem& fs, const std::string& input, const std::string& output,
                  const FileKey& key, unsigned outputMode = 0600);
 
+// The same between two open files; `input` and `output` name them in the messages.
+void EncryptStream(File& in, File& out, const FileKey& key, const std::string& input,
+                 const std::string& output);
+void DecryptStream(File& in, File& out, const FileKey& key, const std::string& output);
+
 }  // namespace ftb::data

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include "data/Errors.h"
@@ -24,7 +26,10 @@ public:
         while (done < count) {
             ssize_t n = ::read(fd_, static_cast<char*>(buffer) + done, count - done);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
+            if (n <= 0) {
+                error_ = n < 0 ? errno : EIO;
+                break;
+            }
             done += static_cast<std::size_t>(n);
         }
         return done;
@@ -35,7 +40,10 @@ public:
         while (done < count) {
             ssize_t n = ::write(fd_, static_cast<const char*>(buffer) + done, count - done);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
+            if (n <= 0) {
+                error_ = n < 0 ? errno : ENOSPC;
+                break;
+            }
             done += static_cast<std::size_t>(n);
         }
         return done;
@@ -46,26 +54,47 @@ public:
         return ::fstat(fd_, &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
     }
 
-    bool Sync() override { return ::fsync(fd_) == 0; }
+    bool Sync() override {
+        if (::fsync(fd_) == 0) return true;
+        error_ = errno;
+        return false;
+    }
+    int LastError() const override { return error_; }
 
 private:
     int fd_;
+    int error_ = EIO;
 };
 
 std::string OpenErrorText(const std::string& path, int error) {
     return "Cannot open file \"" + path + "\". " + std::strerror(error);
 }
 
+// Why a file that opened is no return: a folder, or a pipe, device or socket.
+std::string NotRegularText(const std::string& path, mode_t mode) {
+    if (S_ISDIR(mode)) return OpenErrorText(path, EISDIR);
+    return "Cannot open file \"" + path + "\". Not a regular file";
+}
+
+constexpr int kMaxLinks = 40;
+
 class PosixFileSystem : public FileSystem {
 public:
     std::unique_ptr<File> OpenRead(const std::string& path) override {
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without blocking: a pipe at the path would otherwise wait for a writer for ever.
+        int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) throw EFileOpenError(OpenErrorText(path, errno));
         struct stat st {};
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (::fstat(fd, &st) != 0) {
+            const int error = errno;
             ::close(fd);
-            throw EFileOpenError(OpenErrorText(path, EISDIR));
+            throw EFileOpenError(OpenErrorText(path, error));
         }
+        if (!S_ISREG(st.st_mode)) {
+            ::close(fd);
+            throw EFileOpenError(NotRegularText(path, st.st_mode));
+        }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         return std::make_unique<PosixFile>(fd);
     }
 
@@ -91,6 +120,45 @@ public:
         return ::link(from.c_str(), to.c_str()) == 0;
     }
 
+    std::unique_ptr<File> CreateNew(const std::string& path, unsigned mode) override {
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        static_cast<mode_t>(mode));
+        if (fd < 0) throw EFileOpenError(OpenErrorText(path, errno));
+        return std::make_unique<PosixFile>(fd);
+    }
+
+    std::string ResolveLink(const std::string& path) override {
+        std::string resolved = path;
+        for (int hop = 0; hop < kMaxLinks; ++hop) {
+            struct stat st {};
+            if (::lstat(resolved.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return resolved;
+            std::string target(static_cast<std::size_t>(PATH_MAX), '\0');
+            const ssize_t n = ::readlink(resolved.c_str(), target.data(), target.size());
+            if (n <= 0) return resolved;
+            target.resize(static_cast<std::size_t>(n));
+            const std::size_t slash = resolved.find_last_of('/');
+            if (target.front() != '/' && slash != std::string::npos)
+                target = resolved.substr(0, slash + 1) + target;
+            resolved = target;
+        }
+        return resolved;
+    }
+
+    std::string MakePrivateFolder() override {
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
+                              "/ftb-XXXXXX";
+        // mkdtemp creates the folder exclusively with the permission bits 0700.
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw EFileOpenError("Cannot make a private work folder. " +
+                                 std::string(std::strerror(errno)));
+        return pattern;
+    }
+
+    bool RemoveFolder(const std::string& path) override {
+        return !path.empty() && ::rmdir(path.c_str()) == 0;
+    }
+
     bool SyncDirectory(const std::string& path) override {
         int fd = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return false;
@@ -101,6 +169,13 @@ public:
 };
 
 }  // namespace
+
+std::string ReasonOf(int error) { return std::strerror(error != 0 ? error : EIO); }
+
+std::unique_ptr<File> FileSystem::CreateNew(const std::string& path, unsigned mode) {
+    if (Exists(path)) throw EFileOpenError(OpenErrorText(path, EEXIST));
+    return Create(path, mode);
+}
 
 FileSystem& RealFileSystem() {
     static PosixFileSystem fileSystem;

@@ -1,6 +1,7 @@
 #pragma once
 // The file operations the return data needs, behind one interface so tests can make any single
 // operation fail. Paths are native (UTF-8 on Linux) byte strings.
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -17,7 +18,12 @@ public:
     virtual std::size_t Write(const void* buffer, std::size_t count) = 0;
     virtual std::uint64_t Size() = 0;
     virtual bool Sync() = 0;
+    // The system's error number of the last read, write or sync that failed (EIO when unknown).
+    virtual int LastError() const { return EIO; }
 };
+
+// The system's text for an error number: "No space left on device", "Permission denied".
+std::string ReasonOf(int error);
 
 class FileSystem {
 public:
@@ -36,6 +42,17 @@ public:
     virtual bool Link(const std::string& from, const std::string& to) = 0;
     // Flushes a directory entry change (a rename, a new file) to the disk.
     virtual bool SyncDirectory(const std::string& path) = 0;
+
+    // Creates a file that does not exist yet, never through a link planted at `path`; throws
+    // EFileOpenError when the name is taken or cannot be created.
+    virtual std::unique_ptr<File> CreateNew(const std::string& path, unsigned mode);
+    // The file a path names once links in its last component are followed; the path itself
+    // when it names no link (or nothing yet).
+    virtual std::string ResolveLink(const std::string& path) { return path; }
+    // Makes a new folder that only the user can enter and returns its path; an empty path
+    // means the file system has no such place and work files stay beside their return.
+    virtual std::string MakePrivateFolder() { return {}; }
+    virtual bool RemoveFolder(const std::string& path) { return path.empty(); }
 };
 
 // The real file system of the machine (POSIX).

@@ -1,6 +1,7 @@
 #include "data/MemoryFileSystem.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <map>
@@ -63,6 +64,7 @@ public:
         const std::size_t room = storage_->Room();
         std::size_t n = count;
         if (growth > room) n = end + room > position_ ? end + room - position_ : 0;
+        if (n < count) error_ = ENOSPC;
         if (n == 0) return 0;
         if (node_->data.size() < position_ + n) node_->data.resize(position_ + n);
         std::memcpy(node_->data.data() + position_, buffer, n);
@@ -72,8 +74,10 @@ public:
 
     std::uint64_t Size() override { return node_->data.size(); }
     bool Sync() override { return true; }
+    int LastError() const override { return error_; }
 
 private:
+    int error_ = EIO;
     std::shared_ptr<MemoryFileSystem::Storage> storage_;
     std::shared_ptr<Node> node_;
     bool writable_;

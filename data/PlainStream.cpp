@@ -88,7 +88,7 @@ void PlainWriter::FlushWhenFull() {
 void PlainWriter::Flush() {
     if (buffer_.empty()) return;
     if (file_.Write(buffer_.data(), buffer_.size()) != buffer_.size())
-        throw EInOutError("Disk write error");
+        throw EInOutError("Disk write error", ReasonOf(file_.LastError()));
     buffer_.clear();
 }
 

@@ -1,6 +1,8 @@
 #include "data/TaxFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <random>
 #include <iterator>
 #include <vector>
 
@@ -20,25 +22,69 @@ constexpr unsigned kPrivateMode = 0600;
 constexpr std::size_t kCopyChunk = 64 * 1024;
 constexpr int kMaxBadCopies = 1000;
 
-// The files that accompany a return: the plain work file, the backup of the previous version
-// and the enciphered file that becomes the new version once it is complete.
+constexpr int kMaxTemporaryTries = 100;
+
+// The files that accompany a return, all in the folder of the file the return's path resolves
+// to (a link to a return stays a link): the backup of the previous version, the name of the
+// plain work file (made in a private folder) and the folder the new version is made in.
 struct Companions {
-    std::string work;
+    std::string target;
     std::string backup;
-    std::string temporary;
+    std::string workName;
     std::string directory;
 };
 
-Companions CompanionsOf(const std::string& path) {
-    Companions names{ChangeExtension(path, ".SEC"), ChangeExtension(path, ".BAK"), path + ".tmp",
-                     ""};
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+Companions CompanionsOf(FileSystem& fs, const std::string& path) {
+    Companions names;
+    names.target = fs.ResolveLink(path);
+    names.backup = ChangeExtension(names.target, ".BAK");
+    const std::string work = ChangeExtension(names.target, ".SEC");
     // A return named like its own companion would be overwritten by it.
-    if (names.work == path || names.backup == path)
-        throw EFileOpenError("Cannot use the file name \"" + path + "\" for a tax return");
-    std::size_t slash = path.find_last_of('/');
-    if (slash != std::string::npos) names.directory = slash == 0 ? "/" : path.substr(0, slash);
+    for (const std::string& name : {path, names.target})
+        if (ChangeExtension(name, ".SEC") == name || ChangeExtension(name, ".BAK") == name)
+            throw EFileOpenError("Cannot use the file name \"" + path + "\" for a tax return");
+    names.workName = BaseName(work);
+    const std::size_t slash = names.target.find_last_of('/');
+    if (slash != std::string::npos)
+        names.directory = slash == 0 ? "/" : names.target.substr(0, slash);
     return names;
 }
+
+std::string Quoted(const std::string& path);
+std::string LastSystemReason();
+
+// The plain work file of one read or save: in a folder only the user can enter, removed with
+// the folder when the read or save ends.
+class WorkFile {
+  public:
+    WorkFile(FileSystem& fs, const Companions& names) : fs_(fs), folder_(fs.MakePrivateFolder()) {
+        path_ = folder_.empty() ? ChangeExtension(names.target, ".SEC")
+                                : folder_ + "/" + names.workName;
+    }
+    ~WorkFile() {
+        if (fs_.Exists(path_)) fs_.Remove(path_);
+        fs_.RemoveFolder(folder_);
+    }
+    // The normal end: the plain data must not outlive the read or save.
+    void Remove() {
+        errno = 0;
+        if (fs_.Exists(path_) && !fs_.Remove(path_))
+            throw EInOutError("Cannot delete file " + Quoted(path_), LastSystemReason());
+    }
+    WorkFile(const WorkFile&) = delete;
+    WorkFile& operator=(const WorkFile&) = delete;
+    const std::string& Path() const { return path_; }
+
+  private:
+    FileSystem& fs_;
+    std::string folder_;
+    std::string path_;
+};
 
 std::string KeyDigits(const std::string& source) {
     std::string digits;
@@ -49,19 +95,54 @@ std::string KeyDigits(const std::string& source) {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
+// The system's reason inside an open error ("Cannot open file "X". Permission denied").
+std::string OpenReason(const EFileOpenError& error) {
+    const std::string text = error.what();
+    const std::size_t end = text.rfind("\". ");
+    return end == std::string::npos ? text : text.substr(end + 3);
+}
+
+// The reason of a failed rename, removal or link, which report only that they failed.
+std::string LastSystemReason() { return ReasonOf(errno); }
+
 void CopyFile(FileSystem& fs, const std::string& from, const std::string& to) {
     auto in = fs.OpenRead(from);
-    auto out = fs.Create(to, kPrivateMode);
+    auto out = fs.CreateNew(to, kPrivateMode);
     std::vector<std::uint8_t> buffer(kCopyChunk);
     for (std::uint64_t left = in->Size(); left > 0;) {
         std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyChunk));
         if (in->Read(buffer.data(), count) != count)
-            throw EInOutError("Cannot read file " + Quoted(from));
+            throw EInOutError("Cannot read file " + Quoted(from), ReasonOf(in->LastError()));
         if (out->Write(buffer.data(), count) != count)
-            throw EInOutError("Cannot write file " + Quoted(to));
+            throw EInOutError("Cannot write file " + Quoted(to), ReasonOf(out->LastError()));
         left -= count;
     }
-    if (!out->Sync()) throw EInOutError("Cannot flush file " + Quoted(to));
+    if (!out->Sync())
+        throw EInOutError("Cannot flush file " + Quoted(to), ReasonOf(out->LastError()));
+}
+
+// A new file with a short name of its own in `directory`, made without following any link.
+std::unique_ptr<File> CreateTemporary(FileSystem& fs, const std::string& directory,
+                                      std::string& path) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < kMaxTemporaryTries; ++attempt) {
+        std::string name = ".~ftb";
+        for (int i = 0; i < 6; ++i) name += kLetters[pick(random)];
+        path = directory.empty() ? name : (directory == "/" ? "/" : directory + "/") + name;
+        if (fs.Exists(path)) continue;
+        try {
+            return fs.CreateNew(path, kPrivateMode);
+        } catch (const EFileOpenError&) {
+            if (!fs.Exists(path)) {
+                path.clear();
+                throw;
+            }
+        }
+    }
+    path.clear();
+    throw EInOutError("Cannot make a temporary file", ReasonOf(EEXIST));
 }
 
 }  // namespace
@@ -70,16 +151,13 @@ TaxFile::TaxFile(FieldStore& store, FileSystem& fs, platform::Dialogs& dialogs)
     : store_(store), fs_(fs), dialogs_(dialogs) {}
 
 void TaxFile::RemoveExisting(const std::string& path) {
+    errno = 0;
     if (fs_.Exists(path) && !fs_.Remove(path))
-        throw EInOutError("Cannot delete file " + Quoted(path));
+        throw EInOutError("Cannot delete file " + Quoted(path), LastSystemReason());
 }
 
 void TaxFile::RemoveQuietly(const std::string& path) {
-    if (fs_.Exists(path)) fs_.Remove(path);
-}
-
-void TaxFile::SyncFile(const std::string& path) {
-    if (!fs_.OpenRead(path)->Sync()) throw EInOutError("Cannot flush file " + Quoted(path));
+    if (!path.empty() && fs_.Exists(path)) fs_.Remove(path);
 }
 
 // A second name for the file when the file system allows it, else a copy; a partial copy is
@@ -95,15 +173,16 @@ void TaxFile::KeepCopy(const std::string& from, const std::string& to) {
 }
 
 // Keeps a file that could not be read under the first free name with the extension ".BAD",
-// ".BAD1", ".BAD2", ... so that saving a new return over it loses nothing.
-void TaxFile::KeepUnreadableFile(const std::string& path) {
+// ".BAD1", ".BAD2", ... so that saving a new return over it loses nothing; returns that name.
+std::string TaxFile::KeepUnreadableFile(const std::string& path) {
     for (int n = 0; n < kMaxBadCopies; ++n) {
         std::string name = ChangeExtension(path, n == 0 ? ".BAD" : ".BAD" + std::to_string(n));
         if (fs_.Exists(name)) continue;
         KeepCopy(path, name);
-        return;
+        return name;
     }
-    throw EInOutError("Cannot keep the unreadable file " + Quoted(path));
+    throw EInOutError("Cannot keep the unreadable file " + Quoted(path),
+                      "every name up to .BAD" + std::to_string(kMaxBadCopies - 1) + " is taken");
 }
 
 void TaxFile::NoteRecordsRead(const PlainReadResult& result) {
@@ -112,79 +191,126 @@ void TaxFile::NoteRecordsRead(const PlainReadResult& result) {
     fileLoaded_ = true;
 }
 
-void TaxFile::ReportRead(const std::string& path, const PlainReadResult& result) {
+void TaxFile::ReportRead(const std::string& path, const std::string& target,
+                         const PlainReadResult& result) {
     if (!result.signatureMatched) {
         dialogs_.Error("Unable to open file - " + path);
         unreadablePath_ = path;
+        // The store holds nothing the claimant entered; until they do, nothing replaces the file.
+        store_.SetModified(false);
         keySource_.clear();
         currentPath_.clear();
         position_.group = 0;
         position_.index = 0;
-    } else if (result.damagedTag) {
-        dialogs_.Error("Error reading file, field tag = " + std::to_string(*result.damagedTag) +
-                       " last tag = " + std::to_string(result.lastTag));
+        return;
     }
+    openingKey_ = openedWith_;
+    if (!result.damagedTag) return;
+    // The rest of the return was not read: it is kept as it is before anything is saved over it.
+    std::string where;
+    try {
+        where = "The file was kept unchanged as " + Quoted(KeepUnreadableFile(target)) + ".";
+    } catch (const EInOutError& error) {
+        unreadablePath_ = path;
+        where = "The file could not be kept (" + error.Reason() +
+                "); it is kept before answers are saved over it.";
+    }
+    dialogs_.Error("Error reading file, field tag = " + std::to_string(*result.damagedTag) +
+                   " last tag = " + std::to_string(result.lastTag) + "\n" + where);
 }
 
 void TaxFile::Read(const std::string& path) {
-    const Companions names = CompanionsOf(path);
+    const Companions names = CompanionsOf(fs_, path);
     const std::string keySource =
         !fileRead_ || !keySource_.empty() ? keySource_ : store_.GetFieldStr(kKeyField);
-    const FileKey key = MakeFileKey(KeyDigits(keySource));
+    openedWith_ = KeyDigits(keySource);
+    const FileKey key = MakeFileKey(openedWith_);
     fileLoaded_ = false;
     currentPath_ = path;
+    openingKey_.reset();
+    unreadablePath_.clear();
 
     PlainReadResult result;
     try {
-        // A work file left by an earlier run may be readable by others; it is never reused.
-        RemoveExisting(names.work);
-        DecryptFile(fs_, path, names.work, key, kPrivateMode);
-        fileRead_ = true;
-        ReadPlain(*fs_.OpenRead(names.work), store_, position_, result);
-        RemoveExisting(names.work);
+        // The return's own open error names it with the system's reason.
+        auto in = fs_.OpenRead(path);
+        try {
+            WorkFile work(fs_, names);
+            DecryptStream(*in, *fs_.CreateNew(work.Path(), kPrivateMode), key, work.Path());
+            fileRead_ = true;
+            ReadPlain(*fs_.OpenRead(work.Path()), store_, position_, result);
+            work.Remove();
+        } catch (const EFileOpenError& error) {
+            throw EInOutError("Cannot read file " + Quoted(path) + ". " + OpenReason(error));
+        } catch (const EInOutError& error) {
+            throw EInOutError("Cannot read file " + Quoted(path) + ". " + error.Reason(),
+                              error.Reason());
+        }
     } catch (...) {
         NoteRecordsRead(result);
-        RemoveQuietly(names.work);
         throw;
     }
     NoteRecordsRead(result);
-    ReportRead(path, result);
+    ReportRead(path, names.target, result);
 }
 
-// The plain data goes only into the work file; the enciphered file is made beside the return and
-// flushed, the previous return gets its backup name, and one rename puts the new return in its
-// place. Any failure before that rename leaves the previous return where it was.
+// The plain data goes only into the private work file; the enciphered file is made beside the
+// return and flushed, the previous return gets its backup name, and one rename puts the new
+// return in its place. Any failure before that rename leaves the previous return where it was.
 void TaxFile::Save(const std::string& path) {
     if (path.empty()) return;
-    const Companions names = CompanionsOf(path);
+    const Companions names = CompanionsOf(fs_, path);
+    const bool replacesUnreadable = unreadablePath_ == path && fs_.Exists(names.target);
+    // A return that could not be opened is left alone until the claimant enters something.
+    if (replacesUnreadable && !store_.Modified()) return;
     store_.SetFieldStr(kHostMarkField, kHostMark);
-    const FileKey key = MakeFileKey(KeyDigits(store_.GetFieldStr(kKeyField)));
+    // The key that opened the return opens it again, whatever field 1 now holds.
+    const FileKey key =
+        MakeFileKey(openingKey_ ? *openingKey_ : KeyDigits(store_.GetFieldStr(kKeyField)));
 
+    std::string temporary;
+    std::string kept;
     try {
-        RemoveExisting(names.work);
-        WritePlain(store_, position_, *fs_.Create(names.work, kPrivateMode));
-        RemoveExisting(names.temporary);
-        EncryptFile(fs_, names.work, names.temporary, key, kPrivateMode);
-        RemoveExisting(names.work);
-        SyncFile(names.temporary);
-
-        if (fs_.Exists(path)) {
-            if (unreadablePath_ == path) {
-                KeepUnreadableFile(path);
-                unreadablePath_.clear();
-            }
-            RemoveExisting(names.backup);
-            KeepCopy(path, names.backup);
+        {
+            WorkFile work(fs_, names);
+            WritePlain(store_, position_, *fs_.CreateNew(work.Path(), kPrivateMode));
+            auto out = CreateTemporary(fs_, names.directory, temporary);
+            EncryptStream(*fs_.OpenRead(work.Path()), *out, key, work.Path(), temporary);
+            if (!out->Sync())
+                throw EInOutError("Cannot flush file " + Quoted(temporary),
+                                  ReasonOf(out->LastError()));
+            work.Remove();
         }
+        if (fs_.Exists(names.target)) {
+            if (replacesUnreadable) kept = KeepUnreadableFile(names.target);
+            RemoveExisting(names.backup);
+            KeepCopy(names.target, names.backup);
+        }
+        errno = 0;
         if (!fs_.SyncDirectory(names.directory))
-            throw EInOutError("Cannot flush folder " + Quoted(names.directory));
-        if (!fs_.Rename(names.temporary, path))
-            throw EInOutError("Cannot rename file " + Quoted(names.temporary) + " to " +
-                              Quoted(path));
+            throw EInOutError("Cannot flush folder " + Quoted(names.directory),
+                              LastSystemReason());
+        errno = 0;
+        if (!fs_.Rename(temporary, names.target))
+            throw EInOutError("Cannot rename file " + Quoted(temporary) + " to " +
+                                  Quoted(names.target),
+                              LastSystemReason());
+    } catch (const EFileOpenError& error) {
+        RemoveQuietly(temporary);
+        throw EInOutError("Cannot save file " + Quoted(path) + ". " + OpenReason(error));
+    } catch (const EInOutError& error) {
+        RemoveQuietly(temporary);
+        throw EInOutError("Cannot save file " + Quoted(path) + ". " + error.Reason(),
+                          error.Reason());
     } catch (...) {
-        RemoveQuietly(names.temporary);
-        RemoveQuietly(names.work);
+        RemoveQuietly(temporary);
         throw;
+    }
+    if (!kept.empty()) {
+        unreadablePath_.clear();
+        dialogs_.Information("The file " + Quoted(path) +
+                             " could not be opened; it was kept unchanged as " + Quoted(kept) +
+                             " before your answers were saved.");
     }
 }
 

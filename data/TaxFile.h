@@ -4,6 +4,7 @@
 // reading and saving need (key source, current file path, screen position and history, the
 // file loaded flag and the main window caption that a read sets).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,12 +52,12 @@ class TaxFile {
 
   private:
     void NoteRecordsRead(const PlainReadResult& result);
-    void ReportRead(const std::string& path, const PlainReadResult& result);
-    void KeepUnreadableFile(const std::string& path);
+    void ReportRead(const std::string& path, const std::string& target,
+                    const PlainReadResult& result);
+    std::string KeepUnreadableFile(const std::string& path);
     void KeepCopy(const std::string& from, const std::string& to);
     void RemoveExisting(const std::string& path);
     void RemoveQuietly(const std::string& path);
-    void SyncFile(const std::string& path);
 
     FieldStore& store_;
     FileSystem& fs_;
@@ -68,8 +69,13 @@ class TaxFile {
     bool fileRead_ = false;
     bool fileLoaded_ = false;
     std::string caption_;
-    // A path whose file failed the signature test; the first save to it keeps that file.
+    // A path whose file failed the signature test or could not be kept after a damaged record;
+    // the first save of answers to it keeps that file as ".BAD", and nothing else replaces it.
     std::string unreadablePath_;
+    // The key digits of the last read, and those of the read that opened the return: every
+    // save uses them, so the key that opened a return opens it again.
+    std::string openedWith_;
+    std::optional<std::string> openingKey_;
 };
 
 }  // namespace ftb::data

@@ -198,7 +198,7 @@ TEST(FileCipher, AShortWriteRaisesAnInOutError) {
         DecryptFile(files, "cipher", "plain", key);
         ADD_FAILURE() << "no exception";
     } catch (const EInOutError& e) {
-        EXPECT_STREQ(e.what(), "Cannot write file \"plain\"");
+        EXPECT_STREQ(e.what(), "Cannot write file \"plain\". No space left on device");
     }
     files.SetCapacity(99 + 103);
     files.SetContents("plain", RandomBytes(99, 9));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -436,19 +438,39 @@ TEST_F(TaxFileTest, DamagedRecordStopsTheReadingWithItsTagAndThePreviousOne) {
         WriteEnciphered(path_,
                         Header() + ShortTextRecord(5, "abc") + c.record + ShortTextRecord(12, "zz"),
                         "123456");
+        const std::string damaged = Contents(path_);
+        stdfs::remove(Path("R.BAD"));
         store_.ClearAllFields();
         dialogs_.shown.clear();
         ReadReturn();
         ASSERT_EQ(dialogs_.shown.size(), 1u) << c.name;
         EXPECT_EQ(dialogs_.shown[0].title, "Error") << c.name;
         EXPECT_EQ(dialogs_.shown[0].text,
-                  "Error reading file, field tag = " + std::to_string(c.tag) + " last tag = 5")
+                  "Error reading file, field tag = " + std::to_string(c.tag) +
+                      " last tag = 5\nThe file was kept unchanged as \"" + Path("R.BAD") + "\".")
             << c.name;
         EXPECT_EQ(store_.GetFieldStr(5), "abc") << c.name;
         EXPECT_EQ(store_.GetFieldKind(9), fkEmpty) << c.name;
         EXPECT_EQ(store_.GetFieldKind(12), fkEmpty) << c.name;
-        EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"}) << c.name;
+        // The return that could not be read whole is kept byte for byte before any save.
+        EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAD"})) << c.name;
+        EXPECT_EQ(Contents(Path("R.BAD")), damaged) << c.name;
     }
+}
+
+// A damaged return read twice, each time saved over (as two runs of a host do): both copies
+// of the original survive, whatever the backups hold by then.
+TEST_F(TaxFileTest, DamagedReturnSurvivesTwoRunsAsBad) {
+    WriteEnciphered(path_, Header() + ShortTextRecord(5, "abc") + Bytes().I32(0).U8(1).Str("x"),
+                    "123456");
+    const std::string damaged = Contents(path_);
+    for (int run = 0; run < 2; ++run) {
+        TaxFile file = ReadReturn();
+        file.Save(path_);
+    }
+    EXPECT_EQ(Contents(Path("R.BAD")), damaged);
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK", "R.BAD"}));
+    ASSERT_EQ(dialogs_.shown.size(), 1u);  // the second run read a whole return
 }
 
 TEST_F(TaxFileTest, ReturnNamedLikeItsCompanionIsRefusedUntouched) {
@@ -564,7 +586,7 @@ TEST_F(TaxFileFaultTest, EveryFailingReadOperationRaisesAndRemovesTheWorkFile) {
     EXPECT_TRUE(dialogs_.shown.empty());
 }
 
-TEST_F(TaxFileTest, UnreadableReturnIsKeptAsBadByTheFirstSave) {
+TEST_F(TaxFileTest, UnreadableReturnIsReplacedOnlyByAnswersAndThenKeptAsBad) {
     const std::string unreadable = [&] {
         WriteEnciphered(path_, Header() + ShortTextRecord(1, "999"), "999");
         return Contents(path_);
@@ -575,17 +597,193 @@ TEST_F(TaxFileTest, UnreadableReturnIsKeptAsBadByTheFirstSave) {
     ASSERT_EQ(dialogs_.shown.size(), 1u);
     EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAD"}));  // reading makes no copy
 
+    // Nothing entered: the return that could not be opened is left as it is.
+    file.Save(path_);
+    EXPECT_EQ(Contents(path_), unreadable);
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAD"}));
+
+    store_.SetFieldStr(5, "answer");
+    store_.SetModified(true);
     file.Save(path_);
     EXPECT_EQ(Contents(Path("R.BAD")), "kept before");
     EXPECT_EQ(Contents(Path("R.BAD1")), unreadable);
     EXPECT_EQ(Contents(Path("R.BAK")), unreadable);
-    EXPECT_EQ(Decrypted(path_, "123456"),
-              Header() + ShortTextRecord(1, "123456") + ShortTextRecord(1300, "EI"));
+    EXPECT_EQ(Decrypted(path_, "123456"), Header() + ShortTextRecord(1, "123456") +
+                                              ShortTextRecord(5, "answer") +
+                                              ShortTextRecord(1300, "EI"));
+    ASSERT_EQ(dialogs_.shown.size(), 2u);
+    EXPECT_EQ(dialogs_.shown[1].title, "Information");
+    EXPECT_EQ(dialogs_.shown[1].text, "The file \"" + path_ +
+                                          "\" could not be opened; it was kept unchanged as \"" +
+                                          Path("R.BAD1") + "\" before your answers were saved.");
 
     const std::string firstSaved = Contents(path_);
     file.Save(path_);
     EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK", "R.BAD", "R.BAD1"}));
     EXPECT_EQ(Contents(Path("R.BAK")), firstSaved);
+}
+
+// The key that opened a return opens it again after a save, whatever field 1 held in the file.
+TEST_F(TaxFileTest, SaveKeepsTheKeyThatOpenedTheReturn) {
+    const struct {
+        const char* name;
+        std::string records;
+    } cases[] = {
+        {"no field 1", ShortTextRecord(5, "abc")},
+        {"field 1 with other digits", ShortTextRecord(1, "999") + ShortTextRecord(5, "abc")},
+    };
+    for (const auto& c : cases) {
+        WriteEnciphered(path_, Header() + c.records, "123456");
+        dialogs_.shown.clear();
+        store_.ClearAllFields();
+        ReadReturn().Save(path_);
+        store_.ClearAllFields();
+        ReadReturn();
+        EXPECT_TRUE(dialogs_.shown.empty()) << c.name;
+        EXPECT_EQ(store_.GetFieldStr(5), "abc") << c.name;
+    }
+}
+
+// A return reached through a link is saved into the file the link names: the link stays a link
+// and the backup and the new version are made beside the file.
+TEST_F(TaxFileTest, LinkedReturnIsSavedThroughTheLink) {
+    stdfs::create_directory(dir_ / "real");
+    const std::string target = Path("real/R.TAX");
+    store_.SetFieldStr(1, "123456");
+    store_.SetFieldStr(5, "old");
+    TaxFile(store_, RealFileSystem(), dialogs_).Save(target);
+    const std::string previous = Contents(target);
+    stdfs::create_symlink("real/R.TAX", path_);
+
+    TaxFile file = ReadReturn();
+    store_.SetFieldStr(5, "new");
+    file.Save(path_);
+
+    EXPECT_TRUE(stdfs::is_symlink(path_));
+    EXPECT_EQ(stdfs::read_symlink(path_), "real/R.TAX");
+    EXPECT_EQ(Contents(Path("real/R.BAK")), previous);
+    EXPECT_FALSE(stdfs::is_symlink(Path("real/R.BAK")));
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "real"}));
+    store_.ClearAllFields();
+    ReadReturn();
+    EXPECT_EQ(store_.GetFieldStr(5), "new");
+}
+
+// The longest name a folder holds is saved too: the files made beside it have short names.
+TEST_F(TaxFileTest, ReturnWithTheLongestNameIsSaved) {
+    path_ = Path(std::string(NAME_MAX - 4, 'L') + ".TAX");
+    store_.SetFieldStr(1, "123456");
+    store_.SetFieldStr(5, "abc");
+    TaxFile file(store_, RealFileSystem(), dialogs_);
+    file.Save(path_);
+    file.Save(path_);
+    EXPECT_EQ(Files(), (std::set<std::string>{std::string(NAME_MAX - 4, 'L') + ".TAX",
+                                              std::string(NAME_MAX - 4, 'L') + ".BAK"}));
+    store_.ClearAllFields();
+    ReadReturn();
+    EXPECT_EQ(store_.GetFieldStr(5), "abc");
+}
+
+// A return on read-only media opens (the plain work file lives in a private folder), and a save
+// there names the return and the system's reason. Permissions do not bind root, so as root the
+// test drops to the user nobody in a child process.
+TEST_F(TaxFileTest, ReturnInAReadOnlyFolderOpensAndItsSaveGivesTheReason) {
+    store_.SetFieldStr(1, "123456");
+    store_.SetFieldStr(5, "abc");
+    TaxFile(store_, RealFileSystem(), dialogs_).Save(path_);
+    const std::string saved = Contents(path_);
+    constexpr uid_t kNobody = 65534;
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(dir_.c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chown(path_.c_str(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
+
+    const auto tryReturn = [this]() -> std::string {
+        FieldStore store;
+        platform::RecordingDialogs dialogs;
+        TaxFile file(store, RealFileSystem(), dialogs);
+        file.SetKeySource("123456");
+        try {
+            file.Read(path_);
+        } catch (const std::exception& error) {
+            return std::string("read: ") + error.what();
+        }
+        if (store.GetFieldStr(5) != "abc" || !dialogs.shown.empty()) return "read: wrong answers";
+        try {
+            file.Save(path_);
+        } catch (const EInOutError& error) {
+            return error.what();
+        }
+        return "saved";
+    };
+    std::string outcome;
+    if (!root) {
+        outcome = tryReturn();
+    } else {
+        int pipe[2];
+        ASSERT_EQ(::pipe(pipe), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(pipe[0]);
+            ::unsetenv("TMPDIR");
+            std::string text = "cannot become nobody";
+            if (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0) text = tryReturn();
+            const ssize_t written = ::write(pipe[1], text.data(), text.size());
+            ::_exit(written == static_cast<ssize_t>(text.size()) ? 0 : 1);
+        }
+        ::close(pipe[1]);
+        char buffer[512];
+        for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;) outcome.append(buffer, n);
+        ::close(pipe[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+    }
+    ::chmod(dir_.c_str(), 0755);
+    EXPECT_EQ(outcome, "Cannot save file \"" + path_ + "\". Permission denied");
+    EXPECT_EQ(Contents(path_), saved);
+    EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
+}
+
+// A pipe, a device or a folder at the return's path is refused at once, never waited on.
+TEST_F(TaxFileTest, ReturnThatIsNoRegularFileIsRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {{path_, "Not a regular file"},
+                 {"/dev/null", "Not a regular file"},
+                 {dir_.string(), "Is a directory"}};
+    for (const auto& c : cases) {
+        TaxFile file(store_, RealFileSystem(), dialogs_);
+        file.SetKeySource("123456");
+        try {
+            file.Read(c.path);
+            ADD_FAILURE() << c.path << " was read";
+        } catch (const EFileOpenError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Cannot open file \"" + c.path + "\". " + c.reason);
+        }
+    }
+}
+
+// Names planted beside a return (a link to another file where a backup or a copy would go)
+// are never written through.
+TEST_F(TaxFileTest, CompanionFilesAreNeverWrittenThroughAPlantedLink) {
+    const std::string victim = Path("victim");
+    SetContents(victim, "victim");
+    stdfs::create_symlink("victim", Path("R.new"));
+    EXPECT_THROW(RealFileSystem().CreateNew(Path("R.new"), 0600), EFileOpenError);
+
+    store_.SetFieldStr(1, "123456");
+    TaxFile file(store_, RealFileSystem(), dialogs_);
+    file.Save(path_);
+    stdfs::create_symlink("victim", Path("R.BAK"));
+    file.Save(path_);
+    EXPECT_EQ(Contents(victim), "victim");
+    EXPECT_FALSE(stdfs::is_symlink(Path("R.BAK")));
 }
 
 }  // namespace

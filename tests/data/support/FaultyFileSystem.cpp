@@ -54,6 +54,12 @@ std::unique_ptr<File> FaultyFileSystem::Create(const std::string& path, unsigned
     return std::make_unique<FaultyFile>(inner_.Create(path, mode), *this);
 }
 
+std::unique_ptr<File> FaultyFileSystem::CreateNew(const std::string& path, unsigned mode) {
+    if (Fails(FileOp::Create)) throw EFileOpenError("Injected failure creating \"" + path + "\"");
+    created_.emplace_back(path, mode);
+    return std::make_unique<FaultyFile>(inner_.CreateNew(path, mode), *this);
+}
+
 bool FaultyFileSystem::Rename(const std::string& from, const std::string& to) {
     return !Fails(FileOp::Rename) && inner_.Rename(from, to);
 }

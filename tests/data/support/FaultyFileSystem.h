@@ -41,6 +41,10 @@ class FaultyFileSystem : public FileSystem {
     bool Remove(const std::string& path) override;
     bool Link(const std::string& from, const std::string& to) override;
     bool SyncDirectory(const std::string& path) override;
+    std::unique_ptr<File> CreateNew(const std::string& path, unsigned mode) override;
+    std::string ResolveLink(const std::string& path) override { return inner_.ResolveLink(path); }
+    std::string MakePrivateFolder() override { return inner_.MakePrivateFolder(); }
+    bool RemoveFolder(const std::string& path) override { return inner_.RemoveFolder(path); }
 
   private:
     FileSystem& inner_;
