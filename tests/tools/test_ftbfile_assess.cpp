@@ -176,6 +176,17 @@ TEST_F(AssessTest, CheckListsTheDependantsWhoseMaintenanceMatters) {
     }
 }
 
+// A name holding a tab, a line break or a backslash stays inside its own field of its line.
+TEST_F(AssessTest, CheckEscapesNamesThatWouldBreakItsLines) {
+    Return ret;
+    ret.Field(96, AmountMembers("30000"));
+    ret.Dependant(Child(R"(Ann\tX\r\nY\\Z)", "01/07/1995"));
+    const Outcome check = Ftbfile({"check", Saved(ret), "--key", kKey});
+    EXPECT_EQ(check.code, 3) << check.err;
+    EXPECT_EQ(LinesStartingWith(check.out, "maintenance-relevant"),
+              std::vector<std::string>{R"(maintenance-relevant	0	Ann\tX\r\nY\\Z)"});
+}
+
 // Ann (6), Ben (12 on 1 July 2001, 13 the next day) and Zoë (14). On 1 July 2001 the base-rate
 // threshold is 29857 + 2 x 7251 + 10110 + 1 + 1 = 54471 and the HIT 74095 + 3 x 3139 = 83512;
 // on 2 July 29857 + 7251 + 2 x 10110 + 1 + 1 = 57330. The family ATI is

@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -336,7 +338,18 @@ TEST(FtbHostTimings, SpreadIsMedianNearestRankPercentileAndMaximum) {
 
 TEST(FtbHostFiles, ANewReturnHoldsTheKeySourceAndNothingIsReplaced) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("data/ftb/RETURN.TAX"));
+    const QString path = folder.filePath(QStringLiteral("data/RETURN.TAX"));
+    // A folder that does not exist is not made.
+    try {
+        MakeNewReturn(path, QStringLiteral("876543210"));
+        ADD_FAILURE() << "a return was made in a folder that does not exist";
+    } catch (const EHostError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot make the return " + path.toStdString() + ": the folder " +
+                      folder.filePath(QStringLiteral("data")).toStdString() + " does not exist");
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("data"))));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("data")));
     MakeNewReturn(path, QStringLiteral("876543210"));
     const SavedReturn saved(path.toStdString(), "876543210");
     EXPECT_EQ(saved.FieldText(1), "876543210");
@@ -346,8 +359,7 @@ TEST(FtbHostFiles, ANewReturnHoldsTheKeySourceAndNothingIsReplaced) {
         MakeNewReturn(path, QStringLiteral("876543210"));
         ADD_FAILURE() << "an existing return was replaced";
     } catch (const EHostError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  path.toStdString() + " already exists; add --force to replace it");
+        EXPECT_EQ(std::string(error.what()), path.toStdString() + " already exists");
     }
 }
 

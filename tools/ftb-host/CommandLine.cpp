@@ -31,7 +31,8 @@ const char* const kHelp =
     "\n"
     "Options:\n"
     "  --file PATH          The tax-return file (default: $XDG_DATA_HOME/ftb/RETURN.TAX);\n"
-    "                       a missing file is made as a new, empty return.\n"
+    "                       a missing file is made as a new, empty return (in a folder\n"
+    "                       that exists; only the default's folder is made).\n"
     "  --key TEXT           The key source whose digits make the file key (default 876543210).\n"
     "  --screen N           The screen to start at (default 7803).\n"
     "  --geometry WxH+X+Y   The main window's size and place (default 860x620+10+10).\n"
@@ -116,7 +117,8 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
         throw EUsageError(
             "--play makes its own return: the script's start command takes the "
             "start screen and the key, and --file does not apply");
-    options.file = parser.isSet(file) ? parser.value(file) : DefaultReturnPath(environment);
+    options.fileGiven = parser.isSet(file);
+    options.file = options.fileGiven ? parser.value(file) : DefaultReturnPath(environment);
     if (QFile::encodeName(options.file).size() > kMaxModuleText)
         throw EUsageError("the path of the tax-return file is longer than 255 characters");
     if (parser.isSet(key)) options.key = parser.value(key);

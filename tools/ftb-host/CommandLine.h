@@ -33,6 +33,7 @@ inline constexpr int kDefaultStartScreen = 7803;
 struct HostOptions {
     bool help = false;
     QString file;  // the tax-return file; made (empty) when it does not exist
+    bool fileGiven = false;  // named by --file (its folder must exist), not the default
     QString key = QLatin1String(kDefaultKeySource);  // UTF-8 on the command line
     int screen = kDefaultStartScreen;
     Geometry geometry;

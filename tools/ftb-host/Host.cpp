@@ -1,6 +1,7 @@
 #include "tools/ftb-host/Host.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
@@ -17,9 +18,18 @@
 namespace ftb::host {
 namespace {
 
+// The folder of the real executable: a name found through PATH has no folder of its own, and a
+// link to the program lives elsewhere than the library beside it.
+QString ProgramFolder(const QString& program) {
+    const QString named = program.contains(QLatin1Char('/'))
+                              ? QFileInfo(program).canonicalFilePath()
+                              : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return QFileInfo(named.isEmpty() ? program : named).absolutePath();
+}
+
 HostEnvironment Environment(const QString& program) {
     return {qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"),
-            QFileInfo(program).absolutePath()};
+            ProgramFolder(program)};
 }
 
 QString ReadScript(const QString& path) {
@@ -33,6 +43,9 @@ QString ReadScript(const QString& path) {
 // A person drives the interview; the host waits for the module to hand it back.
 int RunInteractive(const HostOptions& options, std::ostream& out) {
     if (!QFileInfo::exists(options.file)) {
+        // Only the default return's own folder is made; a folder named by --file must exist.
+        if (!options.fileGiven && !QDir().mkpath(QFileInfo(options.file).absolutePath()))
+            throw EHostError("Cannot make the folder of " + options.file.toStdString());
         MakeNewReturn(options.file, options.key);
         out << "A new return: " << options.file.toStdString() << '\n' << std::flush;
     }

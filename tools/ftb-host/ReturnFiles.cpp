@@ -32,7 +32,12 @@ void RunFtbfileCommand(const QStringList& arguments) {
 
 void MakeNewReturn(const QString& path, const QString& keySource) {
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) throw EHostError("Cannot make the folder " + folder.toStdString());
+    if (!QFileInfo(folder).isDir())
+        throw EHostError("Cannot make the return " + path.toStdString() + ": the folder " +
+                         folder.toStdString() + " does not exist");
+    // The host never replaces a return (a link or a pipe at the name counts as one).
+    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
+        throw EHostError(path.toStdString() + " already exists");
     RunFtbfileCommand({QStringLiteral("new"), path, QStringLiteral("--key"), keySource});
 }
 

@@ -8,7 +8,7 @@
 
 namespace ftb::host {
 
-// Makes a new, empty return at `path` (its folder too) holding only the key source, as
+// Makes a new, empty return at `path` (in a folder that exists) holding only the key source, as
 // `ftbfile new` does. EHostError with ftbfile's message when it cannot.
 void MakeNewReturn(const QString& path, const QString& keySource);
 

@@ -40,6 +40,21 @@ std::vector<Person> People(const data::TextList& lines) {
 
 std::string Utf8(const std::string& win1252) { return data::Win1252ToUtf8(win1252); }
 std::string Quoted(const std::string& win1252) { return JsonQuote(Utf8(win1252)); }
+// A text as one field of a tab-separated line: a tab, a line break or a backslash in a name
+// would split the finding, so they are written as \t, \r, \n and \\.
+std::string LineField(const std::string& win1252) {
+    std::string field;
+    for (char c : Utf8(win1252)) {
+        switch (c) {
+            case '\t': field += "\\t"; break;
+            case '\r': field += "\\r"; break;
+            case '\n': field += "\\n"; break;
+            case '\\': field += "\\\\"; break;
+            default: field += c;
+        }
+    }
+    return field;
+}
 const char* Boolean(bool value) { return value ? "true" : "false"; }
 
 // The exact decimal of an amount without trailing zeros: 1234.5, 54471, -0.0051.
@@ -112,7 +127,7 @@ void WriteDateLines(const DateResult& result, std::ostream& out) {
         << date << "\tfamily-test\t" << Boolean(result.familyTest) << '\n';
     for (const DependantResult& dependant : result.dependants) {
         out << date << "\tdependant\t" << dependant.dependant.index << '\t'
-            << Utf8(dependant.dependant.name);
+            << LineField(dependant.dependant.name);
         for (bool passes : dependant.passes) out << '\t' << Boolean(passes);
         out << '\n';
     }
@@ -151,9 +166,9 @@ bool WriteCompletionReport(const data::FieldStore& store, ReportForm form,
     if (form == ReportForm::Lines) {
         for (const assessment::Warning& warning : warnings)
             out << kScreenGroupBase + warning.screenIndex << '\t' << warning.worksheetIndex << '\t'
-                << Utf8(warning.message) << '\n';
+                << LineField(warning.message) << '\n';
         for (const Person& dependant : relevant)
-            out << "maintenance-relevant\t" << dependant.index << '\t' << Utf8(dependant.name)
+            out << "maintenance-relevant\t" << dependant.index << '\t' << LineField(dependant.name)
                 << '\n';
         return !warnings.empty();
     }
