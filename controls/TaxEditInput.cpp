@@ -1,6 +1,8 @@
 // The entry field's key filter, entering and leaving, the checks on leaving and the drawing of a
 // field that is not being edited.
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -47,6 +49,15 @@ void TCustomNumEdit::keyPressEvent(QKeyEvent* event) {
         // Shortcuts with Ctrl (copy, paste, undo) are commands, not typed characters.
         const bool shortcut = (event->modifiers() & Qt::ControlModifier) &&
                               !(event->modifiers() & Qt::AltModifier);
+        // A paste goes through the same filter as typing, so nothing the return cannot hold
+        // gets in.
+        if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+            const QString pasted = QGuiApplication::clipboard()->text();
+            if (!platform::IsWin1252Text(pasted)) {
+                platform::Beep();
+                return;
+            }
+        }
         if (typed.isEmpty() || shortcut || event->key() == Qt::Key_Delete || isReadOnly()) {
             QLineEdit::keyPressEvent(event);
             return;

@@ -14,9 +14,11 @@
  *      number GetFailedScreenIndex() returns) or 1132 (the claimant closed the interview), posted
  *      to the host window; then GetFailedScreenIndex().
  *   4. FreeDLLResources()     - saves the answers into the tax-return file given to RunFTBModule
- *                               (encrypted, the previous version kept as .BAK) and releases the
- *                               run; 1 on success, 0 when any step failed.
- *   5. dlclose the library: the module's windows are destroyed; nothing is left running.
+ *                               (encrypted, the previous version kept as .BAK), releases the
+ *                               run and destroys the module's windows; 1 on success, 0 when any
+ *                               step failed.
+ *   5. dlclose the library (or end the process with exit()): nothing is left running, and the
+ *      unloading touches no Qt object.
  *
  * Handles. The module is Qt 6 Widgets code and shares the host's Qt: `application` is the host's
  * QApplication* (0: the running one) and `host_window` a QObject* that receives the messages 1131

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,10 +12,43 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "platform/Beep.h"
 #include "platform/QtText.h"
 
 namespace ftb::module {
 namespace {
+
+// The notepad: what the return's texts cannot hold is refused as it is typed or pasted, with the
+// alert sound, never stored as something else.
+class TNotesMemo : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!platform::IsWin1252Text(event->text())) {
+            platform::Beep();
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (!platform::IsWin1252Text(event->commitString())) {
+            platform::Beep();
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::inputMethodEvent(event);
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source->hasText() && !platform::IsWin1252Text(source->text())) {
+            platform::Beep();
+            return;
+        }
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+};
 
 constexpr const char* kInstructions =
     "Use the following notepad to jot down anything you want to remember while completing your "
@@ -30,7 +66,7 @@ TNotesForm::TNotesForm(data::FieldStore& store, platform::Dialogs& dialogs, QWid
     instructions->setTextFormat(Qt::PlainText);
     instructions->setWordWrap(true);
 
-    notes_ = new QPlainTextEdit(this);
+    notes_ = new TNotesMemo(this);
     notes_->setObjectName(QStringLiteral("Notes"));
 
     closeButton_ = new QPushButton(QStringLiteral("&Close"), this);

@@ -22,10 +22,17 @@ TModuleRun::TModuleRun(std::unique_ptr<platform::Dialogs> dialogs,
 }
 
 TModuleRun::~TModuleRun() {
+    interview_.ScreenHistory = {};
+    // After a release nothing of Qt is left to destroy: a host may end its process with exit()
+    // while Qt shuts down around the module.
+    if (mainForm_ || help_.Viewer() != nullptr) DestroyWindows();
+}
+
+void TModuleRun::DestroyWindows() {
     // The frame's screen may still reach the store and the dialogs, so it goes first.
     if (interview::TFrameWnd* frame = Frame()) delete frame;
     mainForm_.reset();
-    interview_.ScreenHistory = {};
+    delete help_.Viewer();
     QCoreApplication::processEvents();
 }
 
@@ -97,6 +104,7 @@ void TModuleRun::Release() {
         frame->CloseFrame();
     }
     QCoreApplication::processEvents();
+    DestroyWindows();
 }
 
 void TModuleRun::SaveReturn(const std::string& path) {

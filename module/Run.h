@@ -46,8 +46,8 @@ public:
     // `helpFilePath`. The registry holds every screen class of the module.
     TModuleRun(std::unique_ptr<platform::Dialogs> dialogs, const std::string& helpFilePath,
                data::FileSystem& fileSystem = data::RealFileSystem());
-    // The end of the loaded module: the frame, then the main window are destroyed, the history
-    // is freed and pending messages are processed. Needs the application to be running.
+    // The end of the loaded module: the history is freed and windows a release left (none after
+    // a release) are destroyed. Needs the application to be running when windows are left.
     ~TModuleRun();
     TModuleRun(const TModuleRun&) = delete;
     TModuleRun& operator=(const TModuleRun&) = delete;
@@ -57,8 +57,8 @@ public:
     void Start(const TStartArguments& arguments);
 
     // Ends the run (FreeDLLResources): saves the answers to the tax file path given at the
-    // start, releases the field store and the history and closes the frame. An error ends the
-    // steps at once and propagates; the answers are then still held.
+    // start, releases the field store and the history, closes the frame and destroys the
+    // windows. An error ends the steps at once and propagates; the answers are then still held.
     void Release();
 
     // Makes the main window, and with it the interview frame (Start does it; tests call it to
@@ -93,6 +93,9 @@ public:
     static void AbandonAfterApplication(std::unique_ptr<TModuleRun> run);
 
 private:
+    // The frame, the main window and the help viewer, then pending messages.
+    void DestroyWindows();
+
     std::unique_ptr<platform::Dialogs> dialogs_;
     data::FieldStore store_;
     data::TaxFile file_;

@@ -241,10 +241,20 @@ std::optional<QString> TfrmSaveBox::CheckName() {
     badExtension_ = check.badExtension;
     chosenPath_.clear();
     if (check.invalid) return std::nullopt;
-    // The directory stays as it is: only the file name is put in upper case.
-    const QString file = QDir(directory_).filePath(platform::FromWin1252(check.fileName));
+    // The directory stays as it is: only a new file name is put in upper case; a file that
+    // exists under the name in another letter case is that file.
+    const QString file = QDir(directory_).filePath(ExistingSpelling(
+        QDir(directory_), platform::FromWin1252(check.fileName)));
     chosenPath_ = QFile::encodeName(file).toStdString();  // a native path, as files are opened
     return file;
+}
+
+QString TfrmSaveBox::ExistingSpelling(const QDir& directory, const QString& upperName) {
+    if (directory.exists(upperName)) return upperName;
+    const QStringList files = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& file : files)
+        if (file.compare(upperName, Qt::CaseInsensitive) == 0) return file;
+    return upperName;
 }
 
 void TfrmSaveBox::SetName(const QString& name) {

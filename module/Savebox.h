@@ -52,6 +52,9 @@ protected:
 private:
     void BuildControls();
     void FillLists();
+    // The name of the file in `directory` that `upperName` names in any letter case, else
+    // `upperName` itself.
+    static QString ExistingSpelling(const QDir& directory, const QString& upperName);
     void SetName(const QString& name);
     // Runs the name check on the edit's text; the chosen file when the name is valid.
     std::optional<QString> CheckName();

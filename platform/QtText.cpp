@@ -23,6 +23,15 @@ std::string ToWin1252(const QString& text) {
     return out;
 }
 
+bool IsWin1252Text(const QString& text) {
+    for (QChar ch : text) {
+        // The editors' own line and paragraph breaks are stored as line breaks.
+        if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator) continue;
+        if (!data::CodePointToWin1252(ch.unicode())) return false;
+    }
+    return true;
+}
+
 QString BoxText(std::string_view text) {
     std::string lines;
     lines.reserve(text.size());

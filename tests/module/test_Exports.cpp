@@ -275,8 +275,8 @@ TEST_F(ExportsTest, FailedSaveReturnsZeroAndKeepsTheAnswersForALaterRelease) {
     Start(module, 7803);
     ProcessEvents();
 
-    // A folder in the work file's place makes the save fail (whoever runs the test).
-    const fs::path obstruction = Path("RETURN.SEC");
+    // A folder in the backup's place makes the save fail (whoever runs the test).
+    const fs::path obstruction = Path("RETURN.BAK");
     fs::create_directory(obstruction);
     std::FILE* inside = std::fopen((obstruction / "x").c_str(), "w");
     ASSERT_NE(inside, nullptr);

@@ -215,9 +215,8 @@ TEST_F(SaveboxTest, DoubleClickInTheFileListSaves) {
     EXPECT_EQ(result, InFolder("OTHER.TAX"));
 }
 
-// Files are listed in any letter case; a picked lower-case file is saved under its upper-case
-// name in the folder as it is, which on this file system is another file: nothing is
-// overwritten, so nothing is asked.
+// Files are listed in any letter case; an existing file picked or typed in any letter case is
+// that file (the overwrite question is asked), and only a new name is put in upper case.
 TEST_F(SaveboxTest, ListsTaxFilesInAnyLetterCase) {
     MakeFile(Latin("return.tax"));
     MakeFile(Latin("OTHER.TAX"));
@@ -230,11 +229,19 @@ TEST_F(SaveboxTest, ListsTaxFilesInAnyLetterCase) {
               QStringList({Latin("Mixed.Tax"), Latin("OTHER.TAX"), Latin("return.tax")}));
     EXPECT_EQ(Texts(List("DirList")), QStringList({Latin(".."), Latin("folder.tax")}));
 
-    const auto result = Run("", [&] {
-        Click("FileList", "return.tax");
-        Save();
-    });
-    EXPECT_EQ(result, InFolder("RETURN.TAX"));
+    dialogs.Expect("Confirm", kOverwrite, dbYes);
+    EXPECT_EQ(Run("", [&] {
+                  Click("FileList", "return.tax");
+                  Save();
+              }),
+              InFolder("return.tax"));
+    EXPECT_TRUE(dialogs.AllShown());
+    Open();
+    dialogs.Expect("Confirm", kOverwrite, dbYes);
+    EXPECT_EQ(Run("mixed.TAX", [&] { Save(); }), InFolder("Mixed.Tax"));
+    EXPECT_TRUE(dialogs.AllShown());
+    Open();
+    EXPECT_EQ(Run("fresh", [&] { Save(); }), InFolder("FRESH.TAX"));
 }
 
 TEST_F(SaveboxTest, TheFileListTakingTheFocusKeepsTheTypedName) {
