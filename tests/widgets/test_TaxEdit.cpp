@@ -428,6 +428,26 @@ TEST_F(TaxEditTest, TextsThatAreNoNumberOrHoldOtherCharactersAreRefused) {
     EXPECT_EQ(platform::BeepCount(), 0);
 }
 
+// What the return's texts cannot hold is refused as it is typed or pasted, with the alert sound;
+// it never reaches the field as "?".
+TEST_F(TaxEditTest, CharactersWindows1252CannotHoldAreRefusedTypedOrPasted) {
+    field->SetNumericType(ntNone);
+    Enter();
+    field->SetText("ab");
+    field->end(false);
+    QTest::keyClicks(field, QString::fromUtf8("\xE6\x97\xA5"));  // a CJK character
+    EXPECT_EQ(field->Text(), "ab");
+    EXPECT_EQ(platform::BeepCount(), 1);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("c\xE6\x97\xA5"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->Text(), "ab");
+    EXPECT_EQ(platform::BeepCount(), 2);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("c\xC3\xAB"));  // "c" and e-diaeresis
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->Text(), "abc\xEB");
+    EXPECT_EQ(platform::BeepCount(), 2);
+}
+
 TEST_F(TaxEditTest, TextAndPostcodeKindsSoundTheAlertForOtherCharacters) {
     for (TNumericType kind : {ntNone, ntPCode}) {
         SCOPED_TRACE(kind);
