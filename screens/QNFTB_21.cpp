@@ -55,7 +55,7 @@ TQFTB_21::TQFTB_21(interview::TScreenContext& context) : TChildForm(context) {
     interview::Build(*this,
                      {
                          ScreenText("TextLbl1", 10, kHeading),
-                         interview::Grid("XGrid1", kFaoPeriodsField, {160, 160, 310, 200},
+                         interview::Grid("XGrid1", kFaoPeriodsField, {160, 160, 300, 200},
                                          {.ColCount = 2,
                                           .RowCount = 20,
                                           .Display = {"Start\rDate|2|2|10||F|F||-1|0|",

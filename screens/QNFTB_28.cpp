@@ -57,12 +57,12 @@ TQFTB_28::TQFTB_28(interview::TScreenContext& context) : TChildForm(context) {
     interview::Build(*this,
                      {
                          ScreenText("TextLbl1", 10, kText),
-                         interview::Grid("XGrid1", kOverseasTableField, {160, 100, 310, 240},
+                         interview::Grid("XGrid1", kOverseasTableField, {160, 100, 300, 240},
                                          {.ColCount = 2,
                                           .Display = {"Departure\rDate|2|2|10||F|F||-1|0|",
                                                       "Return\rDate|2|2|10||F|F||-1|0|"},
                                           .TitleLines = 2,
-                                          .ColWidths = {140, 140},
+                                          .ColWidths = {147, 147},
                                           .OnEnterCell =
                                               [this](QObject*, int Col, int Row) {
                                                   ShowHintSection(*this, HintSectionOf(Col, Row));

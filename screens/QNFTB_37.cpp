@@ -90,7 +90,7 @@ TQFTB_37::TQFTB_37(interview::TScreenContext& context) : TChildForm(context) {
                                          "Australian resident|Australian resident|",
                                          "Start of Period|2|2|30|0|F|F||-1|0|",
                                          "End of Period|2|2|30|0|F|F||-1|0|"},
-                             .ColWidths = {290, 150, 150},
+                             .ColWidths = {305, 150, 150},
                              .OnEnterCell = [this](QObject*, int Col,
                                                    int) { ShowHintSection(*this, Col); }}),
             interview::Check("CheckBoxNotOz", kNotResidentField, {10, 290, 20, 17}).Hidden(),
