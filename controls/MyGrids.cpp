@@ -163,6 +163,10 @@ TMyGrid::TMyGrid(QWidget* parent, platform::Dialogs& dialogs)
     SetCurrentCell(0, 1);
 }
 
+// The editor goes first: destroyed with the grid's other children while it has the focus, it
+// would report losing the focus to a grid that is no longer whole.
+TMyGrid::~TMyGrid() { delete editor_; }
+
 void TMyGrid::Guarded(const std::function<void()>& handler) noexcept {
     platform::ReportErrors(dialogs_, handler);
 }

@@ -72,6 +72,7 @@ class TMyGrid : public QTableWidget {
   public:
     // Every message box of the grid goes through dialogs.
     TMyGrid(QWidget* parent, platform::Dialogs& dialogs);
+    ~TMyGrid() override;
 
     int ColCount() const { return columnCount(); }
     virtual void SetColCount(int count);  // at least 1

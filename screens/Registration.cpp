@@ -4,8 +4,14 @@
 
 #include "interview/Catalogue.h"
 #include "screens/QNFTB_03.h"
+#include "screens/QNFTB_05.h"
+#include "screens/QNFTB_21.h"
 #include "screens/QNFTB_27.h"
+#include "screens/QNFTB_28.h"
+#include "screens/QNFTB_36.h"
+#include "screens/QNFTB_37.h"
 #include "screens/QNFTB_38.h"
+#include "screens/QNFTB_41.h"
 #include "screens/QNFTB_51.h"
 #include "screens/QnFTB_01.h"
 #include "screens/QnFTB_02.h"
@@ -30,6 +36,12 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
     const TScreenClass classes[] = {
         {"TQFTB_01", Make<TQFTB_01>}, {"TQFTB_02", Make<TQFTB_02>}, {"TQFTB_03", Make<TQFTB_03>},
         {"TQFTB_27", Make<TQFTB_27>}, {"TQFTB_38", Make<TQFTB_38>}, {"TQFTB_51", Make<TQFTB_51>},
+        {"TQFTB_36", Make<TQFTB_36>},
+        {"TQFTB_37", Make<TQFTB_37>},
+        {"TQFTB_21", Make<TQFTB_21>},
+        {"TQFTB_05", Make<TQFTB_05>},
+        {"TQFTB_28", Make<TQFTB_28>},
+        {"TQFTB_41", Make<TQFTB_41>},
     };
     for (const TScreenClass& screenClass : classes)
         registry.Register(screenClass.name, screenClass.factory);

@@ -33,9 +33,25 @@ void MoveAfterAnswer(interview::TChildForm& screen, int screenNumber) {
     platform::PostMessage(&screen.Frame(), platform::kLoadScreenMessage);
 }
 
+void MoveTo(interview::TChildForm& screen, const QObject* Sender, int screenNumber) {
+    if (Sender == screen.Frame().BtnNext())
+        screen.Run().SetScreen(screenNumber);
+    else
+        MoveAfterAnswer(screen, screenNumber);
+}
+
+bool LeaveThroughGuard(interview::TChildForm& screen, const QObject* Sender, int exitScreen,
+                       const std::function<void()>& afterDelete) {
+    if (!assessment::DeleteAllGuard(screen.Store(), screen.Dialogs(), screen.Run().ScreenHistory))
+        return false;
+    screen.Frame().LoadFieldsToScreen();
+    if (afterDelete) afterDelete();
+    MoveTo(screen, Sender, exitScreen);
+    return true;
+}
+
 void LeaveForIneligibility(interview::TChildForm& screen) {
-    if (assessment::DeleteAllGuard(screen.Store(), screen.Dialogs(), screen.Run().ScreenHistory))
-        MoveAfterAnswer(screen, kLeaveFtbScreen);
+    LeaveThroughGuard(screen, nullptr, kLeaveFtbScreen);  // raised by Yes or No
 }
 
 }  // namespace ftb::screens

@@ -59,6 +59,11 @@ void ClaimWithFindings(FieldStore& store) {
     returns.AddDependant(ftb::test_support::Dependant("Lou", "15/03/1991"));
 }
 
+// Periods overseas, the last one without a return.
+void StillOverseas(FieldStore& store) {
+    ReturnBuilder(store).Table(1249, {{"01/07/1998", "31/12/1998"}, {"15/06/2001", ""}});
+}
+
 void Save(QWidget& widget, const std::string& path) {
     // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
     (void)widget.grab();
@@ -116,6 +121,8 @@ int main(int argc, char** argv) {
         {7812, NothingAnswered}, {7816, NothingAnswered}, {7822, NothingAnswered},
         {7826, NothingAnswered}, {7837, NothingAnswered}, {7842, NothingAnswered},
         {7849, NothingAnswered}, {7858, CompleteClaim},   {7858, ClaimWithFindings},
+        {7809, NothingAnswered}, {7810, NothingAnswered}, {7811, NothingAnswered},
+        {7813, NothingAnswered}, {7814, StillOverseas},   {7815, StillOverseas},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);
