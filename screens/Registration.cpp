@@ -4,8 +4,15 @@
 
 #include "interview/Catalogue.h"
 #include "screens/QNFTB_03.h"
+#include "screens/QNFTB_09.h"
+#include "screens/QNFTB_11.h"
+#include "screens/QNFTB_12.h"
+#include "screens/QNFTB_14.h"
+#include "screens/QNFTB_15.h"
 #include "screens/QNFTB_27.h"
+#include "screens/QNFTB_35.h"
 #include "screens/QNFTB_38.h"
+#include "screens/QNFTB_49.h"
 #include "screens/QNFTB_51.h"
 #include "screens/QnFTB_01.h"
 #include "screens/QnFTB_02.h"
@@ -30,6 +37,13 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
     const TScreenClass classes[] = {
         {"TQFTB_01", Make<TQFTB_01>}, {"TQFTB_02", Make<TQFTB_02>}, {"TQFTB_03", Make<TQFTB_03>},
         {"TQFTB_27", Make<TQFTB_27>}, {"TQFTB_38", Make<TQFTB_38>}, {"TQFTB_51", Make<TQFTB_51>},
+        {"TQFTB_09", Make<TQFTB_09>},
+        {"TQFTB_11", Make<TQFTB_11>},
+        {"TQFTB_12", Make<TQFTB_12>},
+        {"TQFTB_49", Make<TQFTB_49>},
+        {"TQFTB_35", Make<TQFTB_35>},
+        {"TQFTB_14", Make<TQFTB_14>},
+        {"TQFTB_15", Make<TQFTB_15>},
     };
     for (const TScreenClass& screenClass : classes)
         registry.Register(screenClass.name, screenClass.factory);
