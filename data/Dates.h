@@ -10,6 +10,9 @@ namespace ftb::data {
 
 using Date = std::chrono::sys_days;
 
+// What the claimant is told when a date cell of a table is not a date.
+inline constexpr const char* kDateFormatMessage = "Enter date in dd/mm/yyyy format";
+
 // The year the two-digit-year rules were written for; both windows are taken from it so that
 // the module reads two-digit years as it did then, whatever today's clock says.
 constexpr int kRulesYear = 2002;

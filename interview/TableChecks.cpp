@@ -12,8 +12,6 @@ namespace {
 
 using data::Date;
 
-const char kDateFormatMessage[] = "Enter date in dd/mm/yyyy format";
-
 struct Period {
     int row;
     Date from;
@@ -36,7 +34,7 @@ std::optional<std::vector<Period>> ReadPeriods(const controls::TMyGrid& table, i
         const std::optional<Date> from = data::ParseDate(fromText);
         const std::optional<Date> to = data::ParseDate(toText);
         if (!from || !to) {
-            Report(show, dialogs, kDateFormatMessage);
+            Report(show, dialogs, data::kDateFormatMessage);
             return std::nullopt;
         }
         periods.push_back({row, *from, *to});
