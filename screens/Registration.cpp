@@ -12,6 +12,8 @@
 #include "screens/QNFTB_27.h"
 #include "screens/QNFTB_35.h"
 #include "screens/QNFTB_38.h"
+#include "screens/QNFTB_39.h"
+#include "screens/QNFTB_40.h"
 #include "screens/QNFTB_49.h"
 #include "screens/QNFTB_51.h"
 #include "screens/QnFTB_01.h"
@@ -38,6 +40,8 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
         {"TQFTB_01", Make<TQFTB_01>}, {"TQFTB_02", Make<TQFTB_02>}, {"TQFTB_03", Make<TQFTB_03>},
         {"TQFTB_27", Make<TQFTB_27>}, {"TQFTB_38", Make<TQFTB_38>}, {"TQFTB_51", Make<TQFTB_51>},
         {"TQFTB_09", Make<TQFTB_09>},
+        {"TQFTB_39", Make<TQFTB_39>},
+        {"TQFTB_40", Make<TQFTB_40>},
         {"TQFTB_11", Make<TQFTB_11>},
         {"TQFTB_12", Make<TQFTB_12>},
         {"TQFTB_49", Make<TQFTB_49>},
