@@ -1,5 +1,7 @@
 #include "interview/Intrview.h"
 
+#include <QApplication>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
@@ -334,6 +336,10 @@ void TFrameWnd::LoadScreen() {
     if (run_.ScreenShown) {
         SaveScreenToFields();
         if (store_.CurrentWorksheetList() != 0) CloseWorksheetList();
+        // A control that loses the focus while its screen is torn down (a grid's cell editor)
+        // would call into the half-destroyed screen: it loses it while the screen is whole.
+        if (QWidget* focused = QApplication::focusWidget(); focused && screen_->isAncestorOf(focused))
+            focused->clearFocus();
         screen_.reset();
         run_.LeaveCheck = nullptr;
         // A list click handler belongs to the screen that registered it.
