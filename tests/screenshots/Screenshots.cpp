@@ -59,6 +59,15 @@ void ClaimWithFindings(FieldStore& store) {
     returns.AddDependant(ftb::test_support::Dependant("Lou", "15/03/1991"));
 }
 
+// A dependant born in the year who is worked on, with an open-ended departure overseas and the
+// first reason why a child does not qualify.
+void OneDependant(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.AddDependant(ftb::test_support::Dependant("Zoe Ford", "10/03/2002"));
+    store.SetFieldStr(1280, "0");
+    store.SetFieldStr(1292, "1");
+}
+
 void Save(QWidget& widget, const std::string& path) {
     // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
     (void)widget.grab();
@@ -116,6 +125,9 @@ int main(int argc, char** argv) {
         {7812, NothingAnswered}, {7816, NothingAnswered}, {7822, NothingAnswered},
         {7826, NothingAnswered}, {7837, NothingAnswered}, {7842, NothingAnswered},
         {7849, NothingAnswered}, {7858, CompleteClaim},   {7858, ClaimWithFindings},
+        {7827, NothingAnswered}, {7828, OneDependant},    {7829, OneDependant},
+        {7830, OneDependant},    {7831, OneDependant},    {7832, OneDependant},
+        {7834, OneDependant},    {7835, OneDependant},    {7836, NothingAnswered},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);
