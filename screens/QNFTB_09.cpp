@@ -72,7 +72,12 @@ std::string Trimmed(const std::string& text) {
 }
 
 std::vector<interview::TControlDecl> Controls() {
-    std::vector<interview::TControlDecl> controls = {ScreenText("TextLbl1", 10, kHeading)};
+    std::vector<interview::TControlDecl> controls = {
+        interview::Text("TextLbl1", {kTextLeft, 10, kTextWidth, kLinePixels + 3},
+                        {.Lines = kHeading,
+                         .CurrentSection = 0,
+                         .CalculateHeight = true,
+                         .Color = kScreenColour})};
     const int labelLeft = kTextLeft;
     const int editLeft = 150;
     const auto row = [](int i) { return 50 + i * 28; };

@@ -76,10 +76,12 @@ TQFTB_39::TQFTB_39(interview::TScreenContext& context) : TChildForm(context) {
                        {"<T1>" +
                         controls::WithDependantName("Periods overseas for DName", context.Store) +
                         "<.>"}),
-            interview::Grid("XGrid1", 747, {kTextLeft, 115, 260, 220},
+            interview::Grid("XGrid1", 747, {kTextLeft, 115, 245, 220},
                             {.ColCount = 2,
                              .Display = {"Departure\rDate|2|2|10||F|F||-1|0|",
                                          "Return\rDate|2|2|10||F|F||-1|0|"},
+                             .TitleLines = 2,
+                             .ColWidths = {110, 110},
                              .OnEnterCell =
                                  [this](QObject*, int col, int row) {
                                      Find<controls::TTextLbl>("TextLblYellowBox")

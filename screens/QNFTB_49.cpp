@@ -59,7 +59,7 @@ enum TPressNote { pnNone, pnIneligible, pnPrescribedEducation };
 
 // One circumstance: its question, its hidden field, its Yes and No buttons and their notes.
 struct TCircumstance {
-    const char* text;
+    std::vector<std::string> text;
     const char* field;
     int tag;
     const char* yes;
@@ -69,23 +69,27 @@ struct TCircumstance {
 };
 // In the order of the screen.
 const std::array<TCircumstance, 5> kCircumstances = {{
-    {"Was this dependant in <C12;J566>full time education<.>?", "TaxEditFTEd", 728,
+    {{"Was this dependant in <C12;J566>full time education<.>?"}, "TaxEditFTEd", 728,
      "RadioButton5", "RadioButton6"},
-    {"Was this dependant receiving an <C12;J518>income support payment<.> or a payment under a "
-     "<C12;J595>labour market program<.>?",
+    {{"Was this dependant receiving an <C12;J518>income support payment<.> or a payment",
+      "under a <C12;J595>labour market program<.>?"},
      "TaxEditSS", 730, "RadioButton3", "RadioButton4", pnIneligible},
-    {"Was this dependant <C12;J567>absent without your consent<.>?", "TaxEditAWOL", 731,
+    {{"Was this dependant <C12;J567>absent without your consent<.>?"}, "TaxEditAWOL", 731,
      "RadioButton1", "RadioButton2"},
-    {"Was this dependant an <C12;J512>Australian resident for social security purposes<.> or "
-     "living with you?",
+    {{"Was this dependant an <C12;J512>Australian resident for social security purposes<.>",
+      "or living with you?"},
      "TaxEditAussie", 715, "RadioButton7", "RadioButton9", pnNone, pnIneligible},
-    {"Was this dependant receiving a payment under a <C12;J568>prescribed education scheme<.>?",
+    {{"Was this dependant receiving a payment under a",
+      "<C12;J568>prescribed education scheme<.>?"},
      "TaxEditPE", 1104, "RadioButton11", "RadioButton10", pnPrescribedEducation},
 }};
 // The leave check asks for the answers in this order: absence, residency, income support,
 // full-time study, prescribed education.
 constexpr std::array<int, 5> kCheckOrder = {2, 3, 1, 0, 4};
 constexpr int kAbsence = 2;
+constexpr int kAbsenceTag = 731;
+// The absence date's row, below the absence question.
+constexpr int kAbsenceDateTop = 80 + 30 + 44;
 
 const std::vector<std::string> kHint = {
     "<X10>If this dependant was in shared care, enter the percentage of the time they were in your",
@@ -122,7 +126,7 @@ TQFTB_49::TQFTB_49(interview::TScreenContext& context) : TChildForm(context) {
         const std::string panel = std::string("Panel") + circumstance.field;
         controls.push_back(interview::Text(std::string("TextLbl") + circumstance.field,
                                            {kTextLeft, top, 430, 35},
-                                           {.Lines = {circumstance.text},
+                                           {.Lines = circumstance.text,
                                             .CalculateHeight = true,
                                             .Color = kScreenColour}));
         const char* field = circumstance.field;
@@ -134,14 +138,16 @@ TQFTB_49::TQFTB_49(interview::TScreenContext& context) : TChildForm(context) {
         controls.push_back(interview::Edit(circumstance.field, circumstance.tag, {0, 0, 30, 22},
                                            {.NumericType = controls::ntNumeric})
                                .Hidden());
-        top += 38;
+        // Two-line questions take more room, and the absence date sits below its question.
+        top += circumstance.text.size() > 1 ? 44 : 30;
+        if (circumstance.tag == kAbsenceTag) top += 28;
     }
     controls.push_back(interview::Label("LabelFullTime", 0, {kTextLeft, 80, 430, 19},
                                         {.Caption = kFullTimeAllYear})
                            .Hidden());
-    controls.push_back(interview::Label("LabelAWOLDate", 0, {30, 80 + 2 * 38 + 20, 250, 19},
+    controls.push_back(interview::Label("LabelAWOLDate", 0, {30, kAbsenceDateTop + 30, 250, 19},
                                         {.Caption = "Date this dependant went absent"}));
-    controls.push_back(interview::Edit("tedAWOLDate", 1137, {300, 80 + 2 * 38 + 18, 100, 22},
+    controls.push_back(interview::Edit("tedAWOLDate", 1137, {300, kAbsenceDateTop + 28, 100, 22},
                                        {.MaxLength = 10,
                                         .NumericType = controls::ntDate,
                                         .ValidChars = "0..9,/",
