@@ -1,7 +1,6 @@
 #include "interview/Intrview.h"
 
 #include <QApplication>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
