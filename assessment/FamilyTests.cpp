@@ -154,15 +154,26 @@ bool AgeAndIncomeTestForYear(const data::FieldStore& store, int dependant, Date 
     return AgeAndIncomeTest(store, dependant, date, true);
 }
 
-Currency DependantATI(const data::FieldStore& store, int dependant) {
-    const auto cents = [&](int field) {
-        return WorksheetCents(store, data::kDependantList, dependant, field).value_or(Currency());
-    };
-    const Currency total = cents(f::kDependantTaxableIncome) + cents(f::kDependantFringeBenefits) +
-                           cents(f::kDependantPensions) + cents(f::kDependantForeignIncome) +
-                           cents(f::kDependantRentalLosses) -
-                           cents(f::kDependantMaintenancePaid);
+Currency DependantIncome(const DependantAmounts& amounts) {
+    const auto cents = [](long double value) { return Currency::FromValue(value).RoundedToCents(); };
+    const Currency total = cents(amounts.TaxableIncome) + cents(amounts.FringeBenefits) +
+                           cents(amounts.Pensions) + cents(amounts.ForeignIncome) +
+                           cents(amounts.RentalLosses) - cents(amounts.MaintenancePaid);
     return total.RoundedToDollars();
+}
+
+Currency DependantATI(const data::FieldStore& store, int dependant) {
+    const auto stored = [&](int field) {
+        const auto value = store.GetWorksheetValue(data::kDependantList, dependant, field);
+        const auto* number = std::get_if<long double>(&value);
+        return number ? *number : 0.0L;
+    };
+    return DependantIncome({.TaxableIncome = stored(f::kDependantTaxableIncome),
+                            .FringeBenefits = stored(f::kDependantFringeBenefits),
+                            .RentalLosses = stored(f::kDependantRentalLosses),
+                            .Pensions = stored(f::kDependantPensions),
+                            .ForeignIncome = stored(f::kDependantForeignIncome),
+                            .MaintenancePaid = stored(f::kDependantMaintenancePaid)});
 }
 
 Currency SpouseATI(const data::FieldStore& store, platform::Dialogs& dialogs, int spouse) {

@@ -31,7 +31,20 @@ bool AgeAndIncomeTestOnDate(const data::FieldStore& store, int dependant, Date d
 // Full-time study judged over the whole year; used for the first screening at 1 July 2001.
 bool AgeAndIncomeTestForYear(const data::FieldStore& store, int dependant, Date date);
 
-// Whole dollars.
+// The amounts of a dependant's adjusted taxable income as entered (0 for an empty one; the
+// explicit zero counts 0).
+struct DependantAmounts {
+    long double TaxableIncome = 0;
+    long double FringeBenefits = 0;
+    long double RentalLosses = 0;
+    long double Pensions = 0;
+    long double ForeignIncome = 0;
+    long double MaintenancePaid = 0;
+};
+// Whole dollars: each amount rounded to cents, the maintenance paid taken off, the total rounded
+// to dollars.
+Currency DependantIncome(const DependantAmounts& amounts);
+// DependantIncome of the dependant's stored amounts.
 Currency DependantATI(const data::FieldStore& store, int dependant);
 // Dollars and cents. Shows the missing-income error box when one of the six amounts is absent,
 // each time it is computed.

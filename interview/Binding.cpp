@@ -11,6 +11,7 @@
 #include "controls/Textlbl.h"
 #include "controls/XGrid.h"
 #include "interview/Child.h"
+#include "interview/ScreenHelpers.h"
 #include "platform/QtText.h"
 
 namespace ftb::interview {
@@ -84,7 +85,7 @@ void LoadControl(QObject* component, FieldStore& store, int field) {
     else if (auto* check = qobject_cast<QCheckBox*>(component))
         check->setChecked(store.FieldChecked(field));
     else if (auto* radio = qobject_cast<QRadioButton*>(component))
-        radio->setChecked(store.FieldChecked(field));
+        SetRadioState(*radio, store.FieldChecked(field));
     else if (auto* combo = qobject_cast<QComboBox*>(component))
         LoadCombo(*combo, store, field);
     else if (auto* label = qobject_cast<QLabel*>(component))

@@ -145,6 +145,13 @@ void ApplyButton(const TChildForm& screen, QAbstractButton& button, TControlKind
                  TButtonProps& props) {
     button.setText(platform::FromWin1252(props.Caption));
     if (props.Checked) button.setChecked(*props.Checked);
+    if (props.OnPress && kind == TControlKind::Radio) {
+        auto pressed = Notify(screen, &button, std::move(props.OnPress));
+        QObject::connect(&button, &QAbstractButton::pressed, &button, [&button, pressed] {
+            pressed();
+            if (!button.isDown()) button.setChecked(true);
+        });
+    }
     if (!props.OnClick) return;
     auto handler = Notify(screen, &button, std::move(props.OnClick));
     if (kind == TControlKind::Button) {

@@ -101,10 +101,14 @@ struct TGridProps {
 // Buttons, check boxes and radio buttons. OnClick is raised when a button is pressed, when a
 // check box changes its state and when a radio button becomes checked, whether the user or the
 // program (the binding included) changed it; the declared Checked is set before it is attached.
+// OnPress (radio buttons) is raised only by the user: on the mouse press or the space key,
+// before the button is checked. When the handler shows a box or moves the focus, which takes the
+// press away from the button, the press still ends with the button checked, as the click would.
 struct TButtonProps {
     std::string Caption{};  // Windows-1252, "&" marks the accelerator
     std::optional<bool> Checked{};
     std::function<void(QObject* Sender)> OnClick{};
+    std::function<void(QObject* Sender)> OnPress{};
 };
 
 // Combo boxes (a drop-down list of fixed items) and list boxes.

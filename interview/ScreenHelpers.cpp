@@ -73,6 +73,16 @@ void RequireChoice(TRunState& run, platform::Dialogs& dialogs, const QRadioButto
     if (show && !run.ScreenValid) dialogs.Error(message);
 }
 
+void SetRadioState(QRadioButton& radio, bool checked) {
+    if (checked || !radio.isChecked() || !radio.autoExclusive()) {
+        radio.setChecked(checked);
+        return;
+    }
+    radio.setAutoExclusive(false);
+    radio.setChecked(false);
+    radio.setAutoExclusive(true);
+}
+
 bool GridIsEmpty(const controls::TMyGrid& grid) {
     for (int row = 1; row < grid.RowCount(); ++row)
         for (int col = 0; col < grid.ColCount(); ++col)

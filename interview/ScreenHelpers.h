@@ -38,6 +38,10 @@ void RequireFilled(TRunState& run, platform::Dialogs& dialogs, controls::TCustom
 void RequireChoice(TRunState& run, platform::Dialogs& dialogs, const QRadioButton& first,
                    const QRadioButton& second, const std::string& message, bool show);
 
+// Checks or unchecks the radio button. Unlike setChecked, it also unchecks the checked button of
+// its group, so that a screen loaded with an unanswered question shows neither answer.
+void SetRadioState(QRadioButton& radio, bool checked);
+
 // True when every data row (rows 1 to the last) is blank after trimming.
 bool GridIsEmpty(const controls::TMyGrid& grid);
 

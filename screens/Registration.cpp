@@ -5,13 +5,22 @@
 #include "interview/Catalogue.h"
 #include "screens/QNFTB_03.h"
 #include "screens/QNFTB_05.h"
+#include "screens/QNFTB_09.h"
+#include "screens/QNFTB_11.h"
+#include "screens/QNFTB_12.h"
+#include "screens/QNFTB_14.h"
+#include "screens/QNFTB_15.h"
 #include "screens/QNFTB_21.h"
 #include "screens/QNFTB_27.h"
 #include "screens/QNFTB_28.h"
+#include "screens/QNFTB_35.h"
 #include "screens/QNFTB_36.h"
 #include "screens/QNFTB_37.h"
 #include "screens/QNFTB_38.h"
+#include "screens/QNFTB_39.h"
+#include "screens/QNFTB_40.h"
 #include "screens/QNFTB_41.h"
+#include "screens/QNFTB_49.h"
 #include "screens/QNFTB_51.h"
 #include "screens/QnFTB_01.h"
 #include "screens/QnFTB_02.h"
@@ -42,6 +51,15 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
         {"TQFTB_05", Make<TQFTB_05>},
         {"TQFTB_28", Make<TQFTB_28>},
         {"TQFTB_41", Make<TQFTB_41>},
+        {"TQFTB_09", Make<TQFTB_09>},
+        {"TQFTB_39", Make<TQFTB_39>},
+        {"TQFTB_40", Make<TQFTB_40>},
+        {"TQFTB_11", Make<TQFTB_11>},
+        {"TQFTB_12", Make<TQFTB_12>},
+        {"TQFTB_49", Make<TQFTB_49>},
+        {"TQFTB_35", Make<TQFTB_35>},
+        {"TQFTB_14", Make<TQFTB_14>},
+        {"TQFTB_15", Make<TQFTB_15>},
     };
     for (const TScreenClass& screenClass : classes)
         registry.Register(screenClass.name, screenClass.factory);

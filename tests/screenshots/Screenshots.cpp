@@ -64,6 +64,15 @@ void StillOverseas(FieldStore& store) {
     ReturnBuilder(store).Table(1249, {{"01/07/1998", "31/12/1998"}, {"15/06/2001", ""}});
 }
 
+// A dependant born in the year who is worked on, with the first reason why a child does not
+// qualify.
+void OneDependant(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.AddDependant(ftb::test_support::Dependant("Zoe Ford", "10/03/2002"));
+    store.SetFieldStr(1280, "0");
+    store.SetFieldStr(1292, "1");
+}
+
 void Save(QWidget& widget, const std::string& path) {
     // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
     (void)widget.grab();
@@ -123,6 +132,9 @@ int main(int argc, char** argv) {
         {7849, NothingAnswered}, {7858, CompleteClaim},   {7858, ClaimWithFindings},
         {7809, NothingAnswered}, {7810, NothingAnswered}, {7811, NothingAnswered},
         {7813, NothingAnswered}, {7814, StillOverseas},   {7815, StillOverseas},
+        {7827, NothingAnswered}, {7828, OneDependant},    {7829, OneDependant},
+        {7830, OneDependant},    {7831, OneDependant},    {7832, OneDependant},
+        {7834, OneDependant},    {7835, OneDependant},    {7836, NothingAnswered},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);
