@@ -594,8 +594,14 @@ void TXGrid::EditorKeyDown(QKeyEvent* event) {
 }
 
 void TXGrid::TypeText(const QString& text) {
-    for (char c : platform::ToWin1252(text)) {
+    for (QChar typed : text) {
         if (current_.calculated || current_.readOnly) continue;  // silently
+        // A character the return's texts cannot hold is refused, never stored as "?".
+        if (!platform::IsWin1252Text(QString(typed))) {
+            platform::Beep();
+            continue;
+        }
+        char c = platform::ToWin1252(QString(typed)).front();
         if (!AcceptCharacter(c)) {
             platform::Beep();
             continue;

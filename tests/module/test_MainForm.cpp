@@ -129,7 +129,9 @@ protected:
     bool Exists(const char* name) const { return fs::exists(InFolder(name)); }
 
     // A folder with a file in it where the save puts its work file: that save fails.
-    void ObstructWorkFile(const char* name) {
+    // A folder with a file in it where the return would go: every save to it fails, whoever
+    // runs the test.
+    void Obstruct(const char* name) {
         const fs::path obstruction = InFolder(name);
         fs::create_directory(obstruction);
         std::FILE* file = std::fopen((obstruction / "x").c_str(), "w");
@@ -421,12 +423,12 @@ TEST_F(MainFormTest, FailedAutosaveIsReportedOnceAndStopsTheTimer) {
     FirstTick();
     form->Timer1()->start();
     run->Store().SetModified(true);
-    ObstructWorkFile("START.SEC");
-    dialogs->Expect("Error", "Cannot delete file \"" + InFolder("START.SEC") + "\"");
+    Obstruct("START.TAX");
+    dialogs->Expect("Error", "Cannot save file \"" + InFolder("START.TAX") + "\". Is a directory");
     Ticks(5);
     EXPECT_FALSE(form->Timer1()->isActive());
     EXPECT_TRUE(run->Store().Modified());
-    EXPECT_FALSE(Exists("START.TAX"));
+    EXPECT_TRUE(fs::is_directory(InFolder("START.TAX")));
 }
 
 TEST_F(MainFormTest, SaveAsksForANameAndSavesTheShownScreen) {
@@ -488,12 +490,13 @@ TEST_F(MainFormTest, SaveRunsTheLeaveCheckFirst) {
 
 TEST_F(MainFormTest, FailedSaveShowsTheErrorAndKeepsTheModifiedFlag) {
     run->Store().SetModified(true);
-    ObstructWorkFile("RETURN.SEC");
+    Obstruct("RETURN.TAX");
     AnswerSaveDialog("return");
-    dialogs->Expect("Error", "Cannot delete file \"" + InFolder("RETURN.SEC") + "\"");
+    dialogs->Expect("Confirm", "File exists - Overwrite?", platform::dbYes);
+    dialogs->Expect("Error", "Cannot save file \"" + InFolder("RETURN.TAX") + "\". Is a directory");
     Click("SaveBtn");
     EXPECT_TRUE(run->Store().Modified());
-    EXPECT_FALSE(Exists("RETURN.TAX"));
+    EXPECT_TRUE(fs::is_directory(InFolder("RETURN.TAX")));
     EXPECT_EQ(form->windowTitle(), Latin("Ledgra'2002"));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -353,6 +354,21 @@ TEST_F(XGridTest, CtrlDeleteAsksAndKeepsOneDataRow) {
     Key(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(grid->RowCount(), 4);
     EXPECT_EQ(platform::BeepCount(), 0);
+}
+
+// A character the return's texts cannot hold is refused in the cell editor with the alert sound,
+// never stored as "?".
+TEST_F(XGridTest, CharactersWindows1252CannotHoldAreRefusedInTheCellEditor) {
+    Columns({"Name|0|0|20", "Other|0|0|20"});
+    Type("Zo");
+    // A CJK character and an e-diaeresis, as keyboards send them.
+    for (const char* typed : {"\xE6\x97\xA5", "\xC3\xAB"}) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(typed));
+        QApplication::sendEvent(&Editor(), &key);
+    }
+    EXPECT_EQ(platform::BeepCount(), 1);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(grid->Cells(0, 1), "Zo\xEB");
 }
 
 TEST_F(XGridTest, SortingOrdersTextIgnoringCaseAndDatesByDateWithEmptyCellsLast) {
