@@ -98,9 +98,10 @@ TEST_F(OpeningScreens, TheClaimRunsFromTheStepsThroughEligibilityToResidency) {
         EXPECT_FALSE(Frame->BtnNext()->isVisible());
         Click(step.answer);
     }
-    // 7809 opens the residency step; without its class the frame reports it as the exit.
-    EXPECT_EQ(Run.ExitScreen, 7809);
-    EXPECT_EQ(History(), (std::vector<std::int32_t>{7803, 7804, 7805, 7806, 7807, 7808}));
+    // 7808 Yes opens the residency question.
+    EXPECT_EQ(Shown(), 7809);
+    EXPECT_EQ(Run.ExitScreen, 0);
+    EXPECT_EQ(History(), (std::vector<std::int32_t>{7803, 7804, 7805, 7806, 7807, 7808, 7809}));
     EXPECT_TRUE(Dialogs.shown.empty());
 }
 

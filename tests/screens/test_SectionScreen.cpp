@@ -82,6 +82,8 @@ TEST_F(SectionScreen, EachSectionEndShowsItsTextHelpAndHintAndNextOpensTheNextSe
         SCOPED_TRACE(p.screen);
         Store.SetFieldChecked(1277);
         controls::WriteStateField(Store, controls::kPrevBlockedField, 27);
+        // The jump leaves the question screen the last Next opened without its answers.
+        Frame->SetBackwardMove(true);
         Start(p.screen);
         ASSERT_EQ(Shown(), p.screen);
         EXPECT_FALSE(Store.FieldChecked(1277));
