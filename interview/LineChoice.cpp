@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
-#include <QPointer>
 
 namespace ftb::interview {
 namespace {
@@ -19,15 +18,13 @@ protected:
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
             (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        const QPersistentModelIndex line = view_.currentIndex();
-        if (!line.isValid()) return true;
-        QPointer<QAbstractItemView> view = &view_;
-        QMetaObject::invokeMethod(
-            &view_,
-            [view, line, chosen = chosen_] {
-                if (view && line.isValid()) chosen(line);
-            },
-            Qt::QueuedConnection);
+        const QModelIndex line = view_.currentIndex();
+        // The line's action may destroy the view (and this filter with it): nothing of either is
+        // touched after it, as after a click.
+        if (line.isValid()) {
+            const TLineChosen chosen = chosen_;
+            chosen(line);
+        }
         return true;
     }
 

@@ -16,8 +16,7 @@ enum class TChooseBy { Click, DoubleClick };
 using TLineChosen = std::function<void(const QModelIndex& line)>;
 
 // Runs `chosen` for the line the mouse chooses (as `by` says) and for the current line on Enter
-// or Return. The key runs it once the key's own handling has returned, so `chosen` may destroy
-// the view (a click that moves to another screen).
+// or Return, which the view then does not see. As with a click, `chosen` may destroy the view.
 void ChooseLines(QAbstractItemView& view, TChooseBy by, TLineChosen chosen);
 
 }  // namespace ftb::interview

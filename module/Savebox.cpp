@@ -159,9 +159,9 @@ void TfrmSaveBox::BuildControls() {
         const QList<QListWidgetItem*> picked = fileList_->selectedItems();
         if (!picked.isEmpty()) SetName(picked.front()->text());
     });
-    interview::ChooseLines(*fileList_, interview::TChooseBy::Click, [this](const QModelIndex& line) {
-        SetName(fileList_->item(line.row())->text());
-    });
+    // The arrows pick a file as a click does; Enter presses "&Save", as a double click does.
+    connect(fileList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { SetName(item->text()); });
     connect(fileList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         SetName(item->text());
         SaveClick();

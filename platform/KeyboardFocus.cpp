@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QPushButton>
 
 namespace ftb::platform {
 namespace {
@@ -45,11 +44,6 @@ void ActivateWindowOf(QWidget* widget) {
 }
 
 void PressOnEnter(QAbstractButton& button) {
-    // A push button with autoDefault presses itself on Enter also outside a dialog.
-    if (auto* push = qobject_cast<QPushButton*>(&button)) {
-        push->setAutoDefault(true);
-        return;
-    }
     button.installEventFilter(new TEnterPresses(&button));
 }
 

@@ -9,9 +9,9 @@ class QAbstractButton;
 
 namespace ftb::platform {
 
-// Enter and Return press the button while it has the focus, as Space does; its mnemonic stays.
-// A push button in a dialog does this already; elsewhere (the frame, the screens, the notepad,
-// the button bar) this switches it on.
+// Enter and Return (without Ctrl, Alt or Shift) press the button while it has the focus, as
+// Space does; its mnemonic stays. Outside a dialog (the frame, the screens, the notepad, the
+// button bar) nothing else does this.
 void PressOnEnter(QAbstractButton& button);
 
 // Makes the widget's window the active one, also where no window manager answers the request.

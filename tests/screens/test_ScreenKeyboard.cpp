@@ -24,6 +24,17 @@ bool Reachable(const QWidget* widget) {
 
 class ScreenKeyboardTest : public ScreensFixture {
 protected:
+    // A control of the window before the frame's, as the main window's button bar is.
+    void SetUp() override {
+        ScreensFixture::SetUp();
+        bar_ = new QPushButton(QStringLiteral("Bar"), Host.get());
+        bar_->setObjectName(QStringLiteral("HostBar"));
+        bar_->setGeometry(0, 0, 40, 20);
+        bar_->show();
+        QWidget::setTabOrder(bar_, Frame->BtnIntHelp());
+        QWidget::setTabOrder(Frame->BtnIntHelp(), Frame->BtnCancel());
+    }
+
     // The screen numbers whose class is registered, in catalogue order.
     std::vector<int> RegisteredScreens() const {
         std::vector<int> numbers;
@@ -33,7 +44,8 @@ protected:
     }
 
     // What Tab visits in order on the shown screen: the screen's controls in declaration order,
-    // then the frame's buttons from left to right and its side panels.
+    // then the frame's buttons from left to right and its side panels, then what the window
+    // holds before the frame.
     std::vector<QWidget*> DeclaredOrder() const {
         std::vector<QWidget*> order;
         for (QWidget* control : Frame->Screen()->TabChain())
@@ -43,6 +55,7 @@ protected:
             QWidget& control = Widget<QWidget>(name);
             if (Reachable(&control)) order.push_back(&control);
         }
+        order.push_back(bar_);
         return order;
     }
 
@@ -82,6 +95,8 @@ protected:
         for (const QWidget* control : order) names.append(control->objectName());
         return names;
     }
+
+    QPushButton* bar_ = nullptr;
 };
 
 TEST_F(ScreenKeyboardTest, TabAndShiftTabFollowTheDeclarationOrderOnEveryScreen) {
