@@ -121,10 +121,13 @@ TEST_F(ScreenKeyboardTest, TabAndShiftTabFollowTheDeclarationOrderOnEveryScreen)
         const QStringList expected = Names(order);
         QStringList forward = expected.mid(1);
         forward.append(expected.front());
-        EXPECT_EQ(Walk(order, order.front(), true, order.size()), forward);
+        const auto joined = [](const QStringList& names) {
+            return names.join(QStringLiteral(", ")).toStdString();
+        };
+        EXPECT_EQ(joined(Walk(order, order.front(), true, order.size())), joined(forward));
         QStringList backward;
         for (auto it = expected.crbegin(); it != expected.crend(); ++it) backward.append(*it);
-        EXPECT_EQ(Walk(order, order.front(), false, order.size()), backward);
+        EXPECT_EQ(joined(Walk(order, order.front(), false, order.size())), joined(backward));
     }
 }
 
@@ -150,8 +153,10 @@ TEST_F(ScreenKeyboardTest, EveryFocusableControlOfEveryScreenHasAnAccessibleName
         Start(number);
         if (Frame->Screen() == nullptr) continue;
         SCOPED_TRACE("screen " + std::to_string(Shown()));
-        EXPECT_EQ(UnnamedFocusable(QAccessible::queryAccessibleInterface(Host.get())),
-                  QStringList());
+        EXPECT_EQ(UnnamedFocusable(QAccessible::queryAccessibleInterface(Host.get()))
+                      .join(QStringLiteral(", "))
+                      .toStdString(),
+                  "");
     }
 }
 
