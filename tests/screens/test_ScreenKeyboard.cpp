@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
@@ -12,6 +13,9 @@
 #include <vector>
 
 #include "interview/Catalogue.h"
+#include "interview/Child.h"
+#include "interview/ScreenBuilder.h"
+#include "screens/ScreenLayout.h"
 #include "support/ScreensFixture.h"
 
 namespace ftb::screens::test {
@@ -197,6 +201,21 @@ TEST_F(ScreenKeyboardTest, TheFindingsListIsNamedByItsTextAndDescribedByTheHint)
     EXPECT_EQ(next->text(QAccessible::Name), QStringLiteral("Next"));
     EXPECT_EQ(next->text(QAccessible::Description),
               QStringLiteral("Proceeds to the next stage of the interview."));
+}
+
+TEST_F(ScreenKeyboardTest, AnEntryFieldIsNamedByTheTextBeforeItAndDescribedByTheHintBox) {
+    RegisterScreen("TQFTB_02",
+                   {.Controls = {
+                        ScreenText("TextLbl1", 10,
+                                   {"<T1>Your income<.>", "What did you earn in <V99999>?"}),
+                        interview::Edit("edtIncome", 1246, {400, 140, 120, 21}),
+                        HintBox({"Type the <T1>whole<.> dollars."}),
+                    }});
+    Start(7805);
+    QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(&Find<QLineEdit>("edtIncome"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(QAccessible::Name), QStringLiteral("What did you earn in 2002?"));
+    EXPECT_EQ(edit->text(QAccessible::Description), QStringLiteral("Type the whole dollars."));
 }
 
 }  // namespace
