@@ -38,6 +38,19 @@ bool ButtonAnimating() {
     return false;
 }
 
+// On a real display a window that has just opened gets the keyboard a moment later, when the
+// display server says so; a person waits for it before typing on.
+void WaitForModalWindow() {
+    constexpr int kStepMs = 20, kMostSteps = 100;
+    auto settled = [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return true;
+        const QWidget* focus = QApplication::focusWidget();
+        return modal->isActiveWindow() && focus != nullptr && focus->window() == modal;
+    };
+    for (int step = 0; step < kMostSteps && !settled(); ++step) QTest::qWait(kStepMs);
+}
+
 QString NameOf(const QWidget* widget) {
     for (const QWidget* w = widget; w != nullptr; w = w->parentWidget())
         if (!w->objectName().isEmpty()) return w->objectName();
@@ -77,6 +90,7 @@ std::vector<KeyStroke> ParseKeyNotation(const QString& notation) {
 
 void PressKeysInFocus(const std::vector<KeyStroke>& keys) {
     for (const KeyStroke& stroke : keys) {
+        WaitForModalWindow();
         QWidget* target = QApplication::focusWidget();
         if (target == nullptr)
             throw EStepFailure(QStringLiteral("no control has the focus (the active window is %1)")
@@ -103,6 +117,7 @@ void PressKeysInFocus(const std::vector<KeyStroke>& keys) {
 }
 
 void ExpectFocus(const QString& name) {
+    WaitForModalWindow();
     QWidget* focus = QApplication::focusWidget();
     QWidget* active = QApplication::activeWindow();
     if (focus == nullptr)
