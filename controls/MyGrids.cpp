@@ -1,5 +1,7 @@
 #include "controls/MyGrids.h"
 
+#include "platform/KeyboardFocus.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/KeyboardFocus.h"
 #include "platform/QtText.h"
 
 namespace ftb::controls {
@@ -43,10 +46,18 @@ QRect TInplaceEdit::ButtonRect() const {
 }
 
 bool TInplaceEdit::event(QEvent* event) {
-    // Tab moves between the grid's cells, never to the next control.
+    // Tab moves between the grid's cells; Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the
+    // next or the previous control.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & Qt::ControlModifier)) {
+            const bool back =
+                key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            platform::FocusBeyond(grid_, !back);
+            return true;
+        }
+        if (tab) {
             keyPressEvent(key);
             return true;
         }

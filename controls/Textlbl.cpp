@@ -1,5 +1,8 @@
 #include "controls/Textlbl.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,10 +27,37 @@ Event Forwarder(const Event& event) {
     };
 }
 
+// A screen reader reads a marked-up text as its plain words.
+class TTextLblAccessible : public QAccessibleWidget {
+public:
+    explicit TTextLblAccessible(TTextLbl* label)
+        : QAccessibleWidget(label, QAccessible::StaticText), label_(label) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && label_->accessibleName().isEmpty())
+            return label_->PlainText();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    TTextLbl* label_;
+};
+
+QAccessibleInterface* TextLblAccessible(const QString& key, QObject* object) {
+    if (key != QLatin1String(TTextLbl::staticMetaObject.className())) return nullptr;
+    auto* label = qobject_cast<TTextLbl*>(object);
+    return label != nullptr ? new TTextLblAccessible(label) : nullptr;
+}
+
 }  // namespace
 
 TTextLbl::TTextLbl(QWidget* parent, platform::Dialogs& dialogs)
     : QWidget(parent), dialogs_(dialogs) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(TextLblAccessible);
+        return true;
+    }();
+    (void)factoryInstalled;
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     resize(layout_.Bounds().Width, layout_.Bounds().Height);
@@ -63,6 +93,22 @@ void TTextLbl::paintEvent(QPaintEvent*) {
         TQtTextCanvas canvas(painter, palette());
         layout_.Paint(canvas);
     });
+}
+
+QString TTextLbl::PlainText() {
+    QString plain;
+    Guarded([this, &plain] {
+        Prepare();
+        // Measured at the label's own resolution, so the lines break as on the screen.
+        QImage surface(1, 1, QImage::Format_ARGB32);
+        constexpr double kInchesPerMetre = 39.37;
+        surface.setDotsPerMeterX(static_cast<int>(logicalDpiX() * kInchesPerMetre));
+        surface.setDotsPerMeterY(static_cast<int>(logicalDpiY() * kInchesPerMetre));
+        QPainter painter(&surface);
+        TQtTextCanvas canvas(painter, palette());
+        plain = platform::FromWin1252(layout_.PlainText(canvas));
+    });
+    return plain;
 }
 
 void TTextLbl::mouseMoveEvent(QMouseEvent* event) {

@@ -56,6 +56,9 @@ class TTextLbl : public QWidget {
     TCursor Cursor() const { return layout_.Cursor(); }
     void SetCursor(TCursor cursor);
 
+    // The words the label shows, without markup (a screen reader's name of the label).
+    QString PlainText();
+
     // Records the design font and cursor; called once the screen description has set the
     // properties.
     void Loaded() { layout_.Loaded(); }

@@ -553,6 +553,12 @@ void TXGrid::EditorKeyDown(QKeyEvent* event) {
             }
             if (event->key() == Qt::Key_Down && !alt && RowAutoInc && lastRow) AppendRow();
             break;
+        case Qt::Key_F4:  // the desktop's other key for opening a drop-down list
+            if (current_.IsPicklistColumn()) {
+                OpenPicklist();
+                return;
+            }
+            break;
         case Qt::Key_Insert:
             if (ctrl) {
                 InsertRow(Row());
@@ -734,6 +740,7 @@ void TXGrid::PicklistKey(QKeyEvent* event) {
                 return;
             }
             [[fallthrough]];
+        case Qt::Key_F4:  // closes the list as Alt+Down does
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (at >= 0)

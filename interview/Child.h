@@ -92,6 +92,9 @@ public:
     // The components in creation order, as the binding walks them.
     const std::vector<QObject*>& Components() const { return components_; }
     void AddComponent(QObject* component);
+    // The controls Tab goes through, in declaration order, as the screen builder chained them.
+    const std::vector<QWidget*>& TabChain() const { return tabChain_; }
+    void SetTabChain(std::vector<QWidget*> chain) { tabChain_ = std::move(chain); }
     // The component of that object name; throws EFtbError when there is none of that type (a
     // fault of the screen's declaration).
     QObject* FindComponent(std::string_view name) const;
@@ -130,6 +133,7 @@ private:
 
     TScreenContext& context_;
     std::vector<QObject*> components_;
+    std::vector<QWidget*> tabChain_;
 };
 
 template <typename T>

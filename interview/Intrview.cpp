@@ -17,8 +17,11 @@
 #include "interview/Binding.h"
 #include "interview/Catalogue.h"
 #include "interview/FramePictures.h"
+#include "interview/LineChoice.h"
+#include "interview/ScreenAccess.h"
 #include "interview/MainWindowLink.h"
 #include "platform/Help.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Messages.h"
 #include "platform/QtText.h"
 
@@ -76,6 +79,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, std::string_view capt
                         std::string_view hint, const QRect& bounds) {
     auto* button = Named(new QPushButton(FromWin1252(caption), parent), name, bounds);
     button->setToolTip(FromWin1252(hint));
+    button->setAccessibleDescription(FromWin1252(hint));
+    platform::PressOnEnter(*button);
     return button;
 }
 
@@ -198,8 +203,10 @@ void TFrameWnd::CreateControls() {
     navigator_->setColumnCount(1);
     navigator_->setRootIsDecorated(false);
     navigatorPanel_->hide();
-    connect(navigator_, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* node) { Guarded([this, node] { NavigatorNodeClick(node); }); });
+    navigator_->setAccessibleName(FromWin1252(kNavigatorTitle));
+    ChooseLines(*navigator_, TChooseBy::Click, [this](const QModelIndex& line) {
+        Guarded([this, line] { NavigatorNodeClick(navigator_->itemFromIndex(line)); });
+    });
 
     actionPanel_ = Named(new QWidget(imagePanel_), "ActionPanel", kSidePanelBounds);
     wsheetHdrLbl_ = MakeHeading(actionPanel_, dialogs_, "WsheetHdrLbl",
@@ -210,9 +217,11 @@ void TFrameWnd::CreateControls() {
     btnRemove_ = Named(new QPushButton(QStringLiteral("Delete"), actionPanel_), "btnRemove",
                        QRect(4, 198, kSidePanelInner, kButtonHeight));
     actionPanel_->hide();
-    connect(lstPickList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        Guarded([this, item] { PickListClick(lstPickList_->row(item)); });
+    lstPickList_->setAccessibleName(FromWin1252(kWorksheetsTitle));
+    ChooseLines(*lstPickList_, TChooseBy::Click, [this](const QModelIndex& line) {
+        Guarded([this, line] { PickListClick(line.row()); });
     });
+    platform::PressOnEnter(*btnRemove_);
     connect(btnRemove_, &QPushButton::clicked, this,
             [this] { Guarded([this] { BtnRemoveClick(); }); });
 
@@ -223,8 +232,9 @@ void TFrameWnd::CreateControls() {
     listBoxFFS_ = Named(new QListWidget(panelFreeFormSelect_), "ListBoxFFS",
                         QRect(4, 28, kSidePanelInner, kSelectPanelBounds.height() - 32));
     panelFreeFormSelect_->hide();
-    connect(listBoxFFS_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        Guarded([this, item] { ListBoxFFSClick(item); });
+    listBoxFFS_->setAccessibleName(FromWin1252(kWorksheetsTitle));
+    ChooseLines(*listBoxFFS_, TChooseBy::Click, [this](const QModelIndex& line) {
+        Guarded([this, line] { ListBoxFFSClick(listBoxFFS_->item(line.row())); });
     });
 
     label1_ = Named(new QLabel(imagePanel_), "Label1",
@@ -273,6 +283,18 @@ void TFrameWnd::CreateControls() {
             [this] { Guarded([this] { BtnIntHelpClick(); }); });
 
     ApplyFrameFonts(1, 1);
+    ChainFrameControls(nullptr);
+}
+
+void TFrameWnd::ChainFrameControls(QWidget* lastOfScreen) {
+    // After the screen's own controls: the buttons from left to right, then the side panels.
+    QWidget* const chain[] = {btnIntHelp_, btnCancel_, btnPrev_,     btnYes_,     btnNo_,
+                              btnNext_,    navigator_, lstPickList_, btnRemove_, listBoxFFS_};
+    QWidget* previous = lastOfScreen;
+    for (QWidget* control : chain) {
+        if (previous) setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 bool TFrameWnd::CanLeaveScreen() {
@@ -388,6 +410,9 @@ void TFrameWnd::LoadScreen() {
     if (!screen.Caption.empty()) titleLabel_->setText(FromWin1252(screen.Caption));
     ShowSectionMarker(screen.VertScrollBarMargin);
     btnNext_->setVisible(btnNo_->isHidden());
+    const std::vector<QWidget*>& chain = screen.TabChain();
+    ChainFrameControls(chain.empty() ? nullptr : chain.back());
+    NameScreenControls(screen);
     FocusByTabOrder();
 }
 

@@ -161,6 +161,8 @@ private:
     void CreateControls();
     void ShowSectionMarker(int margin);
     void FocusByTabOrder();
+    // Tab goes from the screen's last control (null: none) to the buttons and the side panels.
+    void ChainFrameControls(QWidget* lastOfScreen);
     void ListBoxFFSClick(QListWidgetItem* item);
     void Guarded(const std::function<void()>& action) noexcept;
 

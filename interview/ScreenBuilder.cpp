@@ -17,6 +17,8 @@
 #include "controls/Textlbl.h"
 #include "data/Errors.h"
 #include "interview/Child.h"
+#include "interview/LineChoice.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/QtText.h"
 
 namespace ftb::interview {
@@ -144,6 +146,7 @@ void ApplyGrid(controls::TXGrid& grid, TGridProps& props) {
 void ApplyButton(const TChildForm& screen, QAbstractButton& button, TControlKind kind,
                  TButtonProps& props) {
     button.setText(platform::FromWin1252(props.Caption));
+    if (kind == TControlKind::Button) platform::PressOnEnter(button);
     if (props.Checked) button.setChecked(*props.Checked);
     if (props.OnPress && kind == TControlKind::Radio) {
         auto pressed = Notify(screen, &button, std::move(props.OnPress));
@@ -177,9 +180,11 @@ void ApplyCombo(const TChildForm& screen, QComboBox& combo, TListProps& props) {
 
 void ApplyList(const TChildForm& screen, QListWidget& list, TListProps& props) {
     for (const std::string& item : props.Items) list.addItem(platform::FromWin1252(item));
-    if (props.OnClick)
-        QObject::connect(&list, &QListWidget::itemClicked, &list,
-                         Notify(screen, &list, std::move(props.OnClick)));
+    if (!props.OnClick) return;
+    ChooseLines(list, TChooseBy::Click,
+                [notify = Notify(screen, &list, std::move(props.OnClick))](const QModelIndex&) {
+                    notify();
+                });
 }
 
 void ApplyPlain(QWidget& control, TControlKind kind, const TPlainProps& props) {
@@ -284,15 +289,15 @@ struct TBuiltControl {
 // Chains the focus through the windowed controls: each parent's controls in creation order, a
 // container's own controls right after it.
 void ChainTabOrder(const std::map<QWidget*, std::vector<TBuiltControl>>& byParent,
-                   QWidget* parent, QWidget*& previous) {
+                   QWidget* parent, std::vector<QWidget*>& chain) {
     const auto children = byParent.find(parent);
     if (children == byParent.end()) return;
     for (const TBuiltControl& child : children->second) {
         if (child.Widget->focusPolicy() & Qt::TabFocus) {
-            if (previous) QWidget::setTabOrder(previous, child.Widget);
-            previous = child.Widget;
+            if (!chain.empty()) QWidget::setTabOrder(chain.back(), child.Widget);
+            chain.push_back(child.Widget);
         }
-        if (IsContainer(child.Kind)) ChainTabOrder(byParent, ContentsOf(child.Widget), previous);
+        if (IsContainer(child.Kind)) ChainTabOrder(byParent, ContentsOf(child.Widget), chain);
     }
 }
 
@@ -360,8 +365,9 @@ void Build(TChildForm& screen, std::vector<TControlDecl> controls) {
         if (IsContainer(decl.Kind)) containers.insert_or_assign(decl.Name, control);
         screen.AddComponent(control);
     }
-    QWidget* previous = nullptr;
-    ChainTabOrder(byParent, &screen, previous);
+    std::vector<QWidget*> chain;
+    ChainTabOrder(byParent, &screen, chain);
+    screen.SetTabChain(std::move(chain));
     for (const auto& [name, container] : containers)
         if (auto* box = qobject_cast<QScrollArea*>(container)) FitScrollBoxContents(*box);
 }

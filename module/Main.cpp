@@ -23,6 +23,7 @@
 #include "module/Run.h"
 #include "module/Savebox.h"
 #include "platform/Calculator.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Messages.h"
 #include "platform/QtText.h"
 
@@ -110,6 +111,8 @@ QToolButton* TMainForm::AddButton(const char* name, const char* caption, const c
     button->setObjectName(QLatin1String(name));
     button->setText(platform::FromWin1252(caption));
     button->setToolTip(platform::FromWin1252(hint));
+    button->setAccessibleDescription(platform::FromWin1252(hint));
+    platform::PressOnEnter(*button);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     speedPanel_->addWidget(button);
     if (handler != nullptr) connect(button, &QToolButton::clicked, this, handler);
@@ -159,6 +162,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (!timerStarted_) {
         timerStarted_ = true;
         timer1_->start();
+        // The claimant starts typing at once: the window has the keyboard from the start.
+        platform::ActivateWindowOf(this);
     }
 }
 
@@ -234,8 +239,10 @@ void TMainForm::Save() {
     KeepShownScreen();
 
     TfrmSaveBox saveBox(run_.Dialogs(), this);
+    const platform::TFocusReturn focus;
     const std::optional<std::string> chosen =
         saveBox.Execute(NamePart(run_.File().CurrentPath()));
+    focus.Restore(this);
     if (!chosen) return;
     const std::string& path = *chosen;
     run_.File().SetCurrentPath(path);
@@ -263,12 +270,16 @@ void TMainForm::NotesBtnClick() {
     Guarded([this] {
         if (!notes_) {
             notes_ = new TNotesForm(run_.Store(), run_.Dialogs(), this);
-            // Closing destroys the window later; from now on it counts as gone.
-            notes_->OnClosed = [this] { notes_ = nullptr; };
+            // Closing destroys the window later; from now on it counts as gone. The focus goes
+            // back where it was once the window has gone.
+            notes_->OnClosed = [this, focus = platform::TFocusReturn()] {
+                notes_ = nullptr;
+                QTimer::singleShot(0, this, [this, focus] { focus.Restore(this); });
+            };
         }
         notes_->show();
         notes_->raise();
-        notes_->activateWindow();
+        platform::ActivateWindowOf(notes_);
     });
 }
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Beep.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/QtText.h"
 
 namespace ftb::module {
@@ -72,6 +73,7 @@ TNotesForm::TNotesForm(data::FieldStore& store, platform::Dialogs& dialogs, QWid
     closeButton_ = new QPushButton(QStringLiteral("&Close"), this);
     closeButton_->setObjectName(QStringLiteral("CloseBtn"));
     closeButton_->setToolTip(QStringLiteral("Leave the notepad"));
+    platform::PressOnEnter(*closeButton_);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;

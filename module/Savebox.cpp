@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "interview/LineChoice.h"
 #include "platform/Beep.h"
 #include "platform/QtText.h"
 
@@ -158,6 +159,7 @@ void TfrmSaveBox::BuildControls() {
         const QList<QListWidgetItem*> picked = fileList_->selectedItems();
         if (!picked.isEmpty()) SetName(picked.front()->text());
     });
+    // The arrows pick a file as a click does; Enter presses "&Save", as a double click does.
     connect(fileList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { SetName(item->text()); });
     connect(fileList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
@@ -167,9 +169,11 @@ void TfrmSaveBox::BuildControls() {
 
     dirList_ = new QListWidget(this);
     dirList_->setObjectName(QStringLiteral("DirList"));
-    dirList_->installEventFilter(this);
-    connect(dirList_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { DirListActivated(item); });
+    // A click marks a directory; a double click or Enter opens it (Enter does not press "&Save").
+    interview::ChooseLines(*dirList_, interview::TChooseBy::DoubleClick,
+                           [this](const QModelIndex& line) {
+                               DirListActivated(dirList_->item(line.row()));
+                           });
 
     saveButton_ = new QPushButton(QStringLiteral("&Save"), this);
     saveButton_->setObjectName(QStringLiteral("SaveBtn"));
@@ -293,18 +297,6 @@ void TfrmSaveBox::FillLists() {
     dir.setNameFilters({QStringLiteral("*.tax")});
     fileList_->clear();
     fileList_->addItems(dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
-}
-
-bool TfrmSaveBox::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the directory list opens the directory instead of pressing "&Save".
-    if (watched == dirList_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            DirListActivated(dirList_->currentItem());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace ftb::module

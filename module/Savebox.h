@@ -46,9 +46,6 @@ public:
     // The directory whose files are listed, as it stands on the disk.
     const QString& Directory() const { return directory_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void BuildControls();
     void FillLists();

@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "platform/KeyboardFocus.h"
 #include "platform/QtText.h"
 
 namespace ftb::platform {
@@ -30,19 +31,22 @@ constexpr ButtonMapping kButtons[] = {
     {dbNo, QMessageBox::No},
 };
 
+// The answer Escape gives: the way out the box offers.
+DialogButton SafeAnswer(DialogButtons buttons) {
+    if (buttons & dbCancel) return dbCancel;
+    if (buttons & dbNo) return dbNo;
+    return dbOK;
+}
+
 }  // namespace
 
 QtDialogs::QtDialogs(std::function<QWidget*()> parent) : parent_(std::move(parent)) {}
 
 QWidget* QtDialogs::Parent() const { return parent_ ? parent_() : nullptr; }
 
-void QtDialogs::Reactivate(QWidget* parent) {
-    if (parent == nullptr) return;
-    QWidget* window = parent->window();
-    if (window->isVisible()) window->activateWindow();
-}
 
 DialogButton QtDialogs::Show(const MessageBox& box) {
+    const TFocusReturn focus;
     QPointer<QWidget> parent = Parent();
     QMessageBox dialog(ToQtIcon(box.icon), FromWin1252(box.title), BoxText(box.text),
                        QMessageBox::NoButton, parent);
@@ -52,26 +56,29 @@ DialogButton QtDialogs::Show(const MessageBox& box) {
     for (const auto& b : kButtons) {
         if (box.defaultButton == b.ours && (box.buttons & b.ours)) dialog.setDefaultButton(b.qt);
     }
+    for (const auto& b : kButtons) {
+        if (SafeAnswer(box.buttons) == b.ours && (box.buttons & b.ours))
+            dialog.setEscapeButton(b.qt);
+    }
     int result = dialog.exec();
-    Reactivate(parent);
+    focus.Restore(parent);
     for (const auto& b : kButtons) {
         if (result == b.qt) return b.ours;
     }
-    // Closed by the window's close button or Esc: the way out the box offers.
-    if (box.buttons & dbCancel) return dbCancel;
-    if (box.buttons & dbNo) return dbNo;
-    return dbOK;
+    // Closed by the window's close button: the way out the box offers.
+    return SafeAnswer(box.buttons);
 }
 
 std::optional<std::string> QtDialogs::Input(const std::string& title, const std::string& prompt,
                                             const std::string& defaultText) {
+    const TFocusReturn focus;
     QPointer<QWidget> parent = Parent();
     QInputDialog dialog(parent);
     dialog.setWindowTitle(FromWin1252(title));
     dialog.setLabelText(BoxText(prompt));
     dialog.setTextValue(FromWin1252(defaultText));
     int result = dialog.exec();
-    Reactivate(parent);
+    focus.Restore(parent);
     if (result != QDialog::Accepted) return std::nullopt;
     return ToWin1252(dialog.textValue());
 }

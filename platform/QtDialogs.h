@@ -18,10 +18,9 @@ public:
                                      const std::string& defaultText) override;
 
 private:
+    // After a box the focus goes back to the control that had it and its window is active
+    // again, which nothing else does on platforms without a window manager.
     QWidget* Parent() const;
-    // Gives the focus back to the box's parent window, which nothing else does on platforms
-    // without a window manager, so the control that took the focus back really has it.
-    static void Reactivate(QWidget* parent);
 
     std::function<QWidget*()> parent_;
 };

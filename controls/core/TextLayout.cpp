@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "controls/core/MarkupParser.h"
+#include "controls/core/PlainTextCanvas.h"
 
 namespace ftb::controls {
 namespace {
@@ -116,6 +117,15 @@ void TTextLayout::Paint(TTextCanvas& canvas) {
     }
     DrawBevels(canvas);
     FitToContent(finalPenY);
+}
+
+std::string TTextLayout::PlainText(TTextCanvas& measuring) {
+    if (text_.empty()) return name_;
+    TPlainTextCanvas recorder(measuring);
+    const TMarkupState kept = state_;
+    RunPass(recorder, true);
+    state_ = kept;
+    return recorder.Text();
 }
 
 void TTextLayout::MouseMove(int x, int y) {

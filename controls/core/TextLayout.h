@@ -90,6 +90,9 @@ public:
     // The measuring pass, the background, the drawing pass and the bevels; afterwards the label
     // sizes and places itself as CalculateHeight and ParentBottomMargin ask.
     void Paint(TTextCanvas& canvas);
+    // What the label shows, without its markup: the words of a drawing pass measured on
+    // `measuring`, lines broken as painted. Changes nothing the next paint or click sees.
+    std::string PlainText(TTextCanvas& measuring);
 
     // The link under the mouse decides the cursor; a press over a link raises its event.
     void MouseMove(int x, int y);

@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
+
+#include "platform/KeyboardFocus.h"
 
 namespace ftb::platform {
 namespace {
@@ -114,6 +117,60 @@ TEST_F(QtDialogsTest, InputBoxGivesTheTextOrNothingWhenCancelled) {
 
     WhenBoxShows([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
     EXPECT_EQ(dialogs.Input("Name", "Who?", "Sam"), std::nullopt);
+}
+
+TEST_F(QtDialogsTest, EscapeGivesTheSafeAnswerAndTheFocusGoesBackToTheControlThatHadIt) {
+    auto* second = new QLineEdit(&window);
+    second->move(0, 40);
+    second->show();
+    second->setFocus();
+    QApplication::processEvents();
+    struct Case {
+        const char* name;
+        std::function<bool(Dialogs&)> show;
+    } cases[] = {
+        {"Question", [](Dialogs& d) { return d.Question("x"); }},
+        {"Warning", [](Dialogs& d) { return d.Warning("Delete", "x"); }},
+        {"OkCancel", [](Dialogs& d) { return d.OkCancel("Sure", "x"); }},
+    };
+    for (const Case& c : cases) {
+        WhenBoxShows([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        EXPECT_FALSE(c.show(dialogs)) << c.name;
+        QApplication::processEvents();
+        EXPECT_TRUE(window.isActiveWindow()) << c.name;
+        EXPECT_EQ(QApplication::focusWidget(), second) << c.name;
+    }
+    // Enter presses the box's focused button.
+    WhenBoxShows([](QWidget* box) {
+        auto* message = qobject_cast<QMessageBox*>(box);
+        ASSERT_NE(message, nullptr);
+        message->button(QMessageBox::No)->setFocus();
+        QTest::keyClick(message->button(QMessageBox::No), Qt::Key_Return);
+    });
+    EXPECT_FALSE(dialogs.Question("x"));
+}
+
+TEST_F(QtDialogsTest, EnterPressesAFocusedButtonOutsideADialogAsSpaceDoes) {
+    auto* push = new QPushButton(QStringLiteral("&Next"), &window);
+    auto* tool = new QToolButton(&window);
+    tool->setFocusPolicy(Qt::TabFocus);
+    PressOnEnter(*push);
+    PressOnEnter(*tool);
+    push->show();
+    tool->show();
+    int pushed = 0, tooled = 0;
+    QObject::connect(push, &QPushButton::clicked, [&] { ++pushed; });
+    QObject::connect(tool, &QToolButton::clicked, [&] { ++tooled; });
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(push),
+                                    static_cast<QAbstractButton*>(tool)}) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(button, Qt::Key_Space);
+        QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);  // not a press
+    }
+    EXPECT_EQ(pushed, 3);
+    EXPECT_EQ(tooled, 3);
 }
 
 }  // namespace

@@ -553,5 +553,54 @@ TEST(GridHelpersTest, HalfRowIsAFilledFirstCellBesideAnEmptySecond) {
     }
 }
 
+TEST_F(XGridTest, ARowIsFilledWithTheKeyboardAloneAndF4WorksThePickList) {
+    Columns({kMarital, kPercent});
+    ASSERT_EQ(Current(), std::make_pair(0, 1));
+    Key(Qt::Key_F4);
+    ASSERT_TRUE(grid->PicklistOpen());
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_F4);  // closes it as Alt+Down does, taking the highlighted item
+    EXPECT_FALSE(grid->PicklistOpen());
+    EXPECT_EQ(grid->Cells(0, 1), "Harry");
+    EXPECT_EQ(Current(), std::make_pair(1, 1));
+    Type("50");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Current(), std::make_pair(0, 2));
+    Key(Qt::Key_F4);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(0, 2), "Dick");
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Current(), std::make_pair(0, 2));
+    Key(Qt::Key_Up);
+    EXPECT_EQ(Current(), std::make_pair(0, 1));
+    EXPECT_EQ(Saved(), (TextList{"Harry", "50", "Dick", ""}));
+    // F4 in a column without a pick list types nothing and opens nothing.
+    grid->GoToCell(1, 1);
+    Key(Qt::Key_F4);
+    EXPECT_FALSE(grid->PicklistOpen());
+    EXPECT_EQ(platform::BeepCount(), 0);
+}
+
+TEST_F(XGridTest, CtrlTabLeavesTheGridWhileTabMovesBetweenItsCells) {
+    auto* before = new QPushButton(QStringLiteral("Before"), &window);
+    before->setGeometry(620, 10, 60, 22);
+    before->show();
+    QWidget::setTabOrder(before, grid);
+    QWidget::setTabOrder(grid, other);
+    Columns({"A|0|0|10", "B|0|0|10"});
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Current(), std::make_pair(1, 1));
+    EXPECT_TRUE(Editor().hasFocus());
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(other->hasFocus());
+
+    grid->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(Editor().hasFocus());
+    Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(before->hasFocus());
+}
+
 }  // namespace
 }  // namespace ftb::controls

@@ -1,5 +1,7 @@
 #include "tools/ftb-host/Player.h"
 
+#include "tools/ftb-host/KeyboardCommands.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -17,6 +19,7 @@
 
 #include "data/Win1252.h"
 #include "tools/ftb-host/Controls.h"
+#include "tools/ftb-host/KeyboardCommands.h"
 #include "tools/ftb-host/ShownText.h"
 #include "tools/ftb-host/Timings.h"
 #include "tools/ftb-host/UserInput.h"
@@ -302,6 +305,9 @@ QString Player::RunAction(const ScriptCommand& command) {
             PressKeys(FindUsableControl(command.name),
                       QKeySequence::fromString(command.text, QKeySequence::PortableText));
             break;
+        case CommandKind::Keys:
+            PressKeysInFocus(ParseKeyNotation(command.text));
+            break;
         case CommandKind::List:
             ClickListLine(As<QListWidget>(FindUsableControl(command.name), "a list box"),
                           command.text);
@@ -346,6 +352,9 @@ QString Player::RunCheck(const ScriptCommand& command) {
             break;
         case CommandKind::ExpectSaves:
             ExpectSaves(command.number);
+            break;
+        case CommandKind::ExpectFocus:
+            ExpectFocus(command.name);
             break;
         case CommandKind::Screenshot:
             return Screenshot(command.text);

@@ -3,7 +3,10 @@
 #include <QKeySequence>
 #include <QStringList>
 #include <array>
+#include <stdexcept>
 #include <utility>
+
+#include "tools/ftb-host/KeyboardCommands.h"
 
 namespace ftb::host {
 namespace {
@@ -157,7 +160,7 @@ void ParseExpect(const Arguments& all, ScriptCommand& command) {
         Refuse(
             QStringLiteral("expect what? (screen, exit, text, visible, "
                            "hidden, enabled, disabled, history, saves, "
-                           "field)"));
+                           "field, focus)"));
     const QString what = all.Text(0);
     std::vector<Token> rest;
     for (std::size_t i = 1; i < all.Size(); ++i) rest.push_back(all[i]);
@@ -177,7 +180,12 @@ void ParseExpect(const Arguments& all, ScriptCommand& command) {
         command.name = args.Text(0);
         return;
     }
-    if (what == QLatin1String("screen") || what == QLatin1String("exit")) {
+    if (what == QLatin1String("focus")) {
+        Arguments args(rest, QStringLiteral("expect focus NAME"));
+        args.Count(1, 1);
+        command.kind = CommandKind::ExpectFocus;
+        command.name = args.Text(0);
+    } else if (what == QLatin1String("screen") || what == QLatin1String("exit")) {
         Arguments args(rest, QStringLiteral("expect ") + what + QStringLiteral(" N"));
         args.Count(1, 1);
         command.kind =
@@ -251,6 +259,16 @@ ScriptCommand ParseCommand(std::vector<Token> tokens) {
     } else if (word == QLatin1String("key")) {
         command.kind = CommandKind::Key;
         ParseKey(args("key NAME KEYS"), command);
+    } else if (word == QLatin1String("keys")) {
+        const Arguments a = args("keys \"TEXT\"");
+        a.Count(1, 1);
+        command.kind = CommandKind::Keys;
+        command.text = a.Text(0);
+        try {
+            ParseKeyNotation(command.text);
+        } catch (const std::invalid_argument& error) {
+            Refuse(QString::fromStdString(error.what()));
+        }
     } else if (word == QLatin1String("answer")) {
         command.kind = CommandKind::Answer;
         ParseAnswer(args("answer BUTTON [\"TITLE\"] [\"PART OF THE TEXT\"]"), command);
@@ -310,6 +328,7 @@ bool IsAction(CommandKind kind) {
         case CommandKind::Cell:
         case CommandKind::Pick:
         case CommandKind::Key:
+        case CommandKind::Keys:
         case CommandKind::List:
         case CommandKind::Node:
         case CommandKind::Tick:

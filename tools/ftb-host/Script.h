@@ -25,6 +25,7 @@ enum class CommandKind {
     Cell,            // cell GRID COL ROW "TEXT"
     Pick,            // pick GRID COL ROW "ITEM"
     Key,             // key NAME KEYS (up to four, "Ctrl+A, Del")
+    Keys,            // keys "TEXT": to whatever has the focus (KeyboardCommands.h)
     List,            // list NAME "ITEM"
     Node,            // node "TEXT"
     Answer,          // answer BUTTON ["TITLE"] ["PART OF THE TEXT"]
@@ -39,6 +40,7 @@ enum class CommandKind {
     ExpectHistory,   // expect history N N ...
     ExpectField,     // expect field N "TEXT" | expect field N empty
     ExpectSaves,     // expect saves N: the return was written N times since the start
+    ExpectFocus,     // expect focus NAME
     Tick,            // tick N
     Resize,          // resize W H
     Screenshot,      // screenshot FILE.png
