@@ -36,6 +36,9 @@ class TInplaceEdit : public QLineEdit {
 
     // The editor's own handling of a key (caret movement, deletion, clipboard, insertion).
     void DefaultKeyPress(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
+    // The grid is going: the focus the editor loses while the grid's widgets are destroyed is
+    // no longer the grid's to handle.
+    void DetachFromGrid() { detached_ = true; }
 
   protected:
     bool event(QEvent* event) override;
@@ -51,6 +54,7 @@ class TInplaceEdit : public QLineEdit {
 
   private:
     TMyGrid& grid_;
+    bool detached_ = false;
     TButtonKind buttonKind_ = bkNone;
 };
 
@@ -72,6 +76,7 @@ class TMyGrid : public QTableWidget {
   public:
     // Every message box of the grid goes through dialogs.
     TMyGrid(QWidget* parent, platform::Dialogs& dialogs);
+    ~TMyGrid() override;
 
     int ColCount() const { return columnCount(); }
     virtual void SetColCount(int count);  // at least 1
