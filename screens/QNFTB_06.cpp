@@ -107,7 +107,7 @@ constexpr TAmount kAmounts[] = {
 };
 
 // The rows of the form, from the top of the scroll box.
-constexpr int kFirstRow = 66;
+constexpr int kFirstRow = 84;
 constexpr int kRowStep = 27;
 constexpr int Row(int n) { return kFirstRow + n * kRowStep; }
 constexpr int kIncomeTop = Row(7) + 8;

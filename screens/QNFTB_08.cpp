@@ -69,7 +69,7 @@ TQFTB_08::TQFTB_08(interview::TScreenContext& context) : TChildForm(context) {
         {
             ScreenText("TextLbl1", 10, kHeading),
             interview::Grid(
-                "XGrid1", kMaritalStatusField, {10, 110, 610, 246},
+                "XGrid1", kMaritalStatusField, {10, 110, 610, 224},
                 {.ColCount = 4,
                  .RowCount = 10,
                  .Display = {"Marital status OR spouse name|2|0|150||F|T|0||||4|1|4|Dick|Harry|"
@@ -77,7 +77,7 @@ TQFTB_08::TQFTB_08(interview::TScreenContext& context) : TChildForm(context) {
                              "Start\rdate|2|2|10||F|F||-1|0|", "End\rdate|2|2|10||F|F||-1|0|",
                              "Agreed percentage|2|1|3|0|F|F|0|F|0|100||-1|0|F|"},
                  .TitleLines = 2,
-                 .ColWidths = {300, 95, 95, 115},
+                 .ColWidths = {290, 95, 95, 110},
                  .OnEnterCell = [this](QObject*, int Col,
                                        int Row) { XGrid1EnterCell(Col, Row); },
                  .OnExitCell = [this](QObject*, int Col, int Row, int&, int&,

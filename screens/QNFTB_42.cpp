@@ -25,7 +25,8 @@ const std::vector<std::string> kQuestion = {
     "supplement<.;T1> from the Department of",
     "<X10>Veterans' Affairs at any time throughout the income year?<.>",
     "",
-    "The income year is the period from 1 July <V99998> to 30 June <V99999>. Answer <T1>Yes<.> if",
+    "<X0>The income year is the period from 1 July <V99998> to 30 June <V99999>. Answer <T1>Yes<.> "
+    "if",
     "you or any spouse you had during that period received either pension for all or part of it.",
 };
 

@@ -52,12 +52,12 @@ TQFTB_43::TQFTB_43(interview::TScreenContext& context) : TChildForm(context) {
         {
             ScreenText("TextLbl1", 10, kHeading),
             interview::Grid(
-                "XGrid1", kBlindPeriodsField, {10, 120, 610, 150},
+                "XGrid1", kBlindPeriodsField, {10, 110, 594, 124},
                 {.ColCount = 3,
                  .RowCount = 6,
                  .Display = {"Recipient|2|0|150|0|F|T|0||||10|1|11|You|1|2|3|4|5|6|7|8|9||",
                              "Start Date|2|2|30|0|F|F||-1|0|", "End Date|2|2|30|0|F|F||-1|0|"},
-                 .ColWidths = {330, 130, 130},
+                 .ColWidths = {320, 125, 125},
                  .OnEnterCell =
                      [this](QObject*, int Col, int) {
                          Find<controls::TTextLbl>("TextLblYellowBox")->SetCurrentSection(Col);

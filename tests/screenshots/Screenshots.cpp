@@ -59,6 +59,17 @@ void ClaimWithFindings(FieldStore& store) {
     returns.AddDependant(ftb::test_support::Dependant("Lou", "15/03/1991"));
 }
 
+// Two spouses named in the marital-status table and the blind-rate pension periods.
+void TwoSpouses(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.Text(1269, "1");
+    returns.AddSpouse(WorksheetBuilder("Ann  Lee (123 456 782)"));
+    returns.AddSpouse(WorksheetBuilder("Bob  Ray (TFN Exempt)"));
+    returns.Table(1250, {{"Ann  Lee (123 456 782)", "01/07/2001", "31/12/2001", ""},
+                         {"Bob  Ray (TFN Exempt)", "01/01/2002", "30/06/2002", "50"}});
+    returns.Table(1291, {{"You", "01/10/2001", "30/06/2002"}});
+}
+
 void Save(QWidget& widget, const std::string& path) {
     // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
     (void)widget.grab();
@@ -116,6 +127,9 @@ int main(int argc, char** argv) {
         {7812, NothingAnswered}, {7816, NothingAnswered}, {7822, NothingAnswered},
         {7826, NothingAnswered}, {7837, NothingAnswered}, {7842, NothingAnswered},
         {7849, NothingAnswered}, {7858, CompleteClaim},   {7858, ClaimWithFindings},
+        {7817, NothingAnswered}, {7818, NothingAnswered}, {7819, NothingAnswered},
+        {7820, NothingAnswered}, {7821, TwoSpouses},      {7823, NothingAnswered},
+        {7824, TwoSpouses},      {7825, NothingAnswered},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);
