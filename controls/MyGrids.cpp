@@ -75,12 +75,12 @@ void TInplaceEdit::keyReleaseEvent(QKeyEvent* event) {
 
 void TInplaceEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    grid_.Guarded([&] { grid_.EditorFocusIn(event); });
+    if (!detached_) grid_.Guarded([&] { grid_.EditorFocusIn(event); });
 }
 
 void TInplaceEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    grid_.Guarded([&] { grid_.EditorFocusOut(event); });
+    if (!detached_) grid_.Guarded([&] { grid_.EditorFocusOut(event); });
 }
 
 void TInplaceEdit::mousePressEvent(QMouseEvent* event) {
@@ -174,9 +174,9 @@ TMyGrid::TMyGrid(QWidget* parent, platform::Dialogs& dialogs)
     SetCurrentCell(0, 1);
 }
 
-// The editor goes first: destroyed with the grid's other children while it has the focus, it
-// would report losing the focus to a grid that is no longer whole.
-TMyGrid::~TMyGrid() { delete editor_; }
+// The editor keeps the focus until the widgets below the grid are destroyed, which happens
+// after the grid has ceased to be one.
+TMyGrid::~TMyGrid() { editor_->DetachFromGrid(); }
 
 void TMyGrid::Guarded(const std::function<void()>& handler) noexcept {
     platform::ReportErrors(dialogs_, handler);

@@ -36,6 +36,9 @@ class TInplaceEdit : public QLineEdit {
 
     // The editor's own handling of a key (caret movement, deletion, clipboard, insertion).
     void DefaultKeyPress(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
+    // The grid is going: the focus the editor loses while the grid's widgets are destroyed is
+    // no longer the grid's to handle.
+    void DetachFromGrid() { detached_ = true; }
 
   protected:
     bool event(QEvent* event) override;
@@ -51,6 +54,7 @@ class TInplaceEdit : public QLineEdit {
 
   private:
     TMyGrid& grid_;
+    bool detached_ = false;
     TButtonKind buttonKind_ = bkNone;
 };
 

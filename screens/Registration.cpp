@@ -5,6 +5,11 @@
 #include "interview/Catalogue.h"
 #include "screens/QNFTB_03.h"
 #include "screens/QNFTB_05.h"
+#include "screens/QNFTB_05a.h"
+#include "screens/QNFTB_06.h"
+#include "screens/QNFTB_06a.h"
+#include "screens/QNFTB_06b.h"
+#include "screens/QNFTB_08.h"
 #include "screens/QNFTB_09.h"
 #include "screens/QNFTB_11.h"
 #include "screens/QNFTB_12.h"
@@ -20,8 +25,11 @@
 #include "screens/QNFTB_39.h"
 #include "screens/QNFTB_40.h"
 #include "screens/QNFTB_41.h"
+#include "screens/QNFTB_42.h"
+#include "screens/QNFTB_43.h"
 #include "screens/QNFTB_49.h"
 #include "screens/QNFTB_51.h"
+#include "screens/QNFTB_58.h"
 #include "screens/QnFTB_01.h"
 #include "screens/QnFTB_02.h"
 
@@ -60,6 +68,14 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
         {"TQFTB_35", Make<TQFTB_35>},
         {"TQFTB_14", Make<TQFTB_14>},
         {"TQFTB_15", Make<TQFTB_15>},
+        {"TQFTB_05a", Make<TQFTB_05a>},
+        {"TQFTB_06", Make<TQFTB_06>},
+        {"TQFTB_06a", Make<TQFTB_06a>},
+        {"TQFTB_06b", Make<TQFTB_06b>},
+        {"TQFTB_08", Make<TQFTB_08>},
+        {"TQFTB_42", Make<TQFTB_42>},
+        {"TQFTB_43", Make<TQFTB_43>},
+        {"TQFTB_58", Make<TQFTB_58>},
     };
     for (const TScreenClass& screenClass : classes)
         registry.Register(screenClass.name, screenClass.factory);

@@ -19,6 +19,18 @@ void RegisterNextYesNo(interview::TChildForm& screen,
     };
 }
 
+void RegisterLeaveCheck(interview::TChildForm& screen, std::function<void()> check) {
+    screen.Run().LeaveCheck = [&screen, check = std::move(check)](QObject*,
+                                                                 interview::TCloseAction&) {
+        bool finished = false;
+        screen.Guarded([&] {
+            check();
+            finished = true;
+        });
+        if (!finished) screen.Run().ScreenValid = false;
+    };
+}
+
 void ShowYesNo(interview::TChildForm& screen) {
     screen.Frame().BtnYes()->setVisible(true);
     screen.Frame().BtnNo()->setVisible(true);

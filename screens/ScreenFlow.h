@@ -21,6 +21,10 @@ constexpr int kPermanentDepartureExit = 7901;
 // error escapes into the event loop, and does nothing while the frame moves backwards.
 void RegisterNextYesNo(interview::TChildForm& screen, std::function<void(QObject* Sender)> handler);
 
+// Registers the screen's leave check with the frame. The check runs guarded; an error that
+// escapes it keeps the claimant on the screen.
+void RegisterLeaveCheck(interview::TChildForm& screen, std::function<void()> check);
+
 // Shows the frame's Yes and No buttons; the frame then hides Next.
 void ShowYesNo(interview::TChildForm& screen);
 

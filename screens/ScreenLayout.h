@@ -35,14 +35,15 @@ inline interview::TControlDecl ScreenText(std::string name, int top,
                             .OnScreenTag = interview::FillYearTag});
 }
 
-// The yellow hint box "TextLblYellowBox": its height follows the shown section and it keeps
-// itself 10 pixels above the bottom of the screen. `lines` gives the first height, as above.
-inline interview::TControlDecl HintBox(std::vector<std::string> lines, int currentSection = 1,
-                                       int shownLines = 0) {
+// A yellow hint box of its own name: its height follows the shown section and it keeps itself
+// 10 pixels above the bottom of the screen. `lines` gives the first height, as above, or
+// `shownLines` when only some of them show at a time (a box of sections).
+inline interview::TControlDecl NamedHintBox(std::string name, std::vector<std::string> lines,
+                                            int currentSection = 1, int shownLines = 0) {
     if (shownLines == 0) shownLines = static_cast<int>(lines.size());
     const int height = shownLines * kLinePixels + 3;
     const int top = interview::kDesignHeight - kHintBoxBottomMargin - height;
-    return interview::Text("TextLblYellowBox", {kTextLeft, top, kTextWidth, height},
+    return interview::Text(std::move(name), {kTextLeft, top, kTextWidth, height},
                            {.Lines = std::move(lines),
                             .LineSpacing = 10,
                             .CurrentSection = currentSection,
@@ -50,6 +51,12 @@ inline interview::TControlDecl HintBox(std::vector<std::string> lines, int curre
                             .ParentBottomMargin = kHintBoxBottomMargin,
                             .Color = kHintBoxColour,
                             .OnScreenTag = interview::FillYearTag});
+}
+
+// The hint box most screens have, "TextLblYellowBox".
+inline interview::TControlDecl HintBox(std::vector<std::string> lines, int currentSection = 1,
+                                       int shownLines = 0) {
+    return NamedHintBox("TextLblYellowBox", std::move(lines), currentSection, shownLines);
 }
 
 }  // namespace ftb::screens

@@ -73,6 +73,17 @@ void OneDependant(FieldStore& store) {
     store.SetFieldStr(1292, "1");
 }
 
+// Two spouses named in the marital-status table and the blind-rate pension periods.
+void TwoSpouses(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.Text(1269, "1");
+    returns.AddSpouse(WorksheetBuilder("Ann  Lee (123 456 782)"));
+    returns.AddSpouse(WorksheetBuilder("Bob  Ray (TFN Exempt)"));
+    returns.Table(1250, {{"Ann  Lee (123 456 782)", "01/07/2001", "31/12/2001", ""},
+                         {"Bob  Ray (TFN Exempt)", "01/01/2002", "30/06/2002", "50"}});
+    returns.Table(1291, {{"You", "01/10/2001", "30/06/2002"}});
+}
+
 void Save(QWidget& widget, const std::string& path) {
     // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
     (void)widget.grab();
@@ -135,6 +146,9 @@ int main(int argc, char** argv) {
         {7827, NothingAnswered}, {7828, OneDependant},    {7829, OneDependant},
         {7830, OneDependant},    {7831, OneDependant},    {7832, OneDependant},
         {7834, OneDependant},    {7835, OneDependant},    {7836, NothingAnswered},
+        {7817, NothingAnswered}, {7818, NothingAnswered}, {7819, NothingAnswered},
+        {7820, NothingAnswered}, {7821, TwoSpouses},      {7823, NothingAnswered},
+        {7824, TwoSpouses},      {7825, NothingAnswered},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);

@@ -108,6 +108,8 @@ TEST(FtbHostCommandLine, HelpAndUsageErrorsNeedNoDisplay) {
               kExitSuccess);
     EXPECT_EQ(out.str().rfind("Usage: ftb-host [options]\n", 0), 0u);
     EXPECT_NE(out.str().find("expect field N \"TEXT\""), std::string::npos);
+    EXPECT_NE(out.str().find("expect picklist GRID COL ROW \"ITEM\" ..."), std::string::npos);
+    EXPECT_NE(out.str().find("press NAME"), std::string::npos);
     EXPECT_EQ(err.str(), "");
 
     std::ostringstream out2, err2;

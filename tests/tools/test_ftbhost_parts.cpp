@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/XGrid.h"
+#include "platform/ScriptedDialogs.h"
 #include "tools/ftb-host/BoxAnswerer.h"
 #include "tools/ftb-host/Controls.h"
 #include "tools/ftb-host/ModuleRun.h"
@@ -267,6 +270,56 @@ TEST_F(FtbHostParts, ListLinesAndNodesAreClickedByTheirText) {
     EXPECT_EQ(tree->currentItem()->text(0), QStringLiteral("Your details"));
     // A node inside a closed section is not there to click.
     EXPECT_THROW(ClickNode(QStringLiteral("Spouse details")), EStepFailure);
+}
+
+TEST_F(FtbHostParts, ACellReadsAsShownAndItsPickListAsItDropsDown) {
+    auto window = Window();
+    platform::ScriptedDialogs dialogs;
+    dialogs.onFailure = [](const std::string& failure) { ADD_FAILURE() << failure; };
+    auto* grid = new controls::TXGrid(nullptr, dialogs);
+    grid->setObjectName(QStringLiteral("XGrid1"));
+    window->layout()->addWidget(grid);
+    grid->SetColCount(2);
+    grid->SetDisplay({"Status|2|0|150||F|T|0||||4|1|4|Dick|Harry|Tom|Single|",
+                      "Start\rdate|2|2|10||F|F||-1|0|"});
+    grid->Loaded();
+    // The screen builds the list each time it drops down.
+    int drops = 0;
+    grid->OnPicklistDropdown = [&](QObject* sender, int, int, data::TextList& items) {
+        if (sender == grid) return;  // entering or leaving the cell, not dropping it down
+        items = {"Single", "Ann  Lee (TFN Exempt)", "Drop " + std::to_string(++drops)};
+    };
+    grid->SetCells(1, 2, "01/07/2001");
+    Show(*window);
+
+    EXPECT_EQ(CellText(grid, 1, 2), QStringLiteral("01/07/2001"));
+    EXPECT_EQ(CellText(grid, 0, 1), QString());
+    EXPECT_THROW(CellText(grid, 2, 1), EStepFailure);
+
+    EXPECT_EQ(PicklistItems(grid, 0, 1),
+              (QStringList{QStringLiteral("Single"), QStringLiteral("Ann  Lee (TFN Exempt)"),
+                           QStringLiteral("Drop 1")}));
+    EXPECT_FALSE(grid->PicklistOpen());
+    EXPECT_EQ(grid->Cells(0, 1), "");  // closed without taking an item
+    EXPECT_EQ(PicklistItems(grid, 0, 1).last(), QStringLiteral("Drop 2"));
+    // A column without a list drops nothing down.
+    EXPECT_THROW(PicklistItems(grid, 1, 1), EStepFailure);
+    for (const std::string& unmet : dialogs.Unmet()) ADD_FAILURE() << unmet;
+}
+
+TEST_F(FtbHostParts, APressIsThePressAloneWithNoClickAfterIt) {
+    auto window = Window();
+    auto* radio = new QRadioButton(QStringLiteral("Yes"));
+    radio->setMinimumWidth(400);
+    window->layout()->addWidget(radio);
+    Show(*window);
+    QSignalSpy pressed(radio, &QAbstractButton::pressed);
+    QSignalSpy clicked(radio, &QAbstractButton::clicked);
+    PressButton(radio);
+    EXPECT_EQ(pressed.count(), 1);
+    EXPECT_EQ(clicked.count(), 0);
+    EXPECT_FALSE(radio->isChecked());
+    EXPECT_FALSE(radio->isDown());
 }
 
 // --- finding controls ------------------------------------------------------------------------

@@ -96,6 +96,29 @@ TEST(FtbHostScript, EveryCommandBecomesItsKindWithItsArguments) {
     EXPECT_TRUE(commands[21].empty);
 }
 
+TEST(FtbHostScript, GridExpectationsAndThePressNameTheirCellsItemsAndControl) {
+    const auto commands = Parse(
+        "start\n"
+        "expect cell XGrid1 3 2 \"\"\n"
+        "expect picklist XGrid1 0 1 \"Single\" \"Ann  Lee (TFN Exempt)\" Widowed\n"
+        "press RadioButtonYes\n");
+    EXPECT_EQ(commands[1].kind, CommandKind::ExpectCell);
+    EXPECT_EQ(commands[1].name, QStringLiteral("XGrid1"));
+    EXPECT_EQ(commands[1].number, 3);
+    EXPECT_EQ(commands[1].row, 2);
+    EXPECT_EQ(commands[1].text, QString());
+    EXPECT_EQ(commands[2].kind, CommandKind::ExpectPicklist);
+    EXPECT_EQ(commands[2].items,
+              (QStringList{QStringLiteral("Single"), QStringLiteral("Ann  Lee (TFN Exempt)"),
+                           QStringLiteral("Widowed")}));
+    EXPECT_EQ(commands[3].kind, CommandKind::Press);
+    EXPECT_EQ(commands[3].name, QStringLiteral("RadioButtonYes"));
+    // Dropping a pick list down is something the person does: its boxes take answer lines.
+    EXPECT_TRUE(IsAction(CommandKind::ExpectPicklist));
+    EXPECT_TRUE(IsAction(CommandKind::Press));
+    EXPECT_FALSE(IsAction(CommandKind::ExpectCell));
+}
+
 TEST(FtbHostScript, AnswersWithoutTitleOrTextMatchAnyBoxAndStartHasDefaults) {
     const auto commands = Parse("start\nanswer OK\nclick BtnNext\n");
     EXPECT_FALSE(commands[0].screen);
@@ -161,6 +184,12 @@ TEST(FtbHostScript, RefusesWhatCannotRunAtItsLine) {
          "t.play:2: no action follows to raise the box it answers"},
         {"# nothing but a comment\n", "t.play: the script holds no command"},
         {"\"start\"\n", "t.play:1: a line starts with a command, not a text"},
+        {"start\nexpect cell XGrid1 0 1\n", "t.play:2: usage: expect cell GRID COL ROW \"TEXT\""},
+        {"start\nexpect picklist XGrid1 0 1\n",
+         "t.play:2: usage: expect picklist GRID COL ROW \"ITEM\" ..."},
+        {"start\nexpect picklist XGrid1 0 0 \"Single\"\n",
+         "t.play:2: the row must be at least 1, not 0"},
+        {"start\npress\n", "t.play:2: usage: press NAME"},
     };
     for (const Case& c : cases) EXPECT_EQ(Refusal(c.script), c.message) << c.script;
 }

@@ -77,6 +77,16 @@ class XGridTest : public ::testing::Test {
     QLineEdit* other = nullptr;
 };
 
+TEST_F(XGridTest, AGridDestroyedWithTheFocusInItsEditorChecksNothing) {
+    Columns({kMarital, kStart});
+    grid->SetCells(1, 1, "31/13/2001");  // a cell check on the way out would refuse this
+    grid->GoToCell(1, 1);
+    ASSERT_TRUE(Editor().hasFocus());
+    delete grid;
+    grid = nullptr;
+    EXPECT_EQ(platform::BeepCount(), 0);
+}
+
 TEST_F(XGridTest, TextFormSkipsBlankRowsAndLoadsBackIntoConsecutiveRows) {
     Columns({"A|0|0|10", "B|0|0|10"});
     grid->SetCells(0, 1, "a1");

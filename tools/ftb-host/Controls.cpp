@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMainWindow>
+#include <QTableWidget>
 #include <QWidget>
 #include <algorithm>
 
@@ -81,6 +82,16 @@ QWidget* MainWindow() {
     }
     if (mainWindows == 1) return single;
     throw EStepFailure(QStringLiteral("the module's main window is not there"));
+}
+
+void RequireCell(const QTableWidget* grid, int col, int row) {
+    if (col >= 0 && row >= 1 && col < grid->columnCount() && row - 1 < grid->rowCount()) return;
+    throw EStepFailure(QStringLiteral("%1 has no cell %2 %3 (%4 columns, rows 1 to %5)")
+                           .arg(grid->objectName())
+                           .arg(col)
+                           .arg(row)
+                           .arg(grid->columnCount())
+                           .arg(grid->rowCount()));
 }
 
 }  // namespace ftb::host

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+class QTableWidget;
 class QWidget;
 
 namespace ftb::host {
@@ -33,6 +34,10 @@ QWidget* FindControl(const QString& name, Match match = Match::Name, bool hidden
 // FindControl, and the control must be enabled and not behind a modal window: the one a
 // person can operate.
 QWidget* FindUsableControl(const QString& name, Match match = Match::Name);
+
+// EStepFailure unless the grid has the data cell (columns from 0, rows from 1: row 0 is the
+// title row).
+void RequireCell(const QTableWidget* grid, int col, int row);
 
 // The module's main window (object name "MainForm", else its one visible main window).
 QWidget* MainWindow();

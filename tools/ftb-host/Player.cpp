@@ -301,6 +301,13 @@ QString Player::RunAction(const ScriptCommand& command) {
             PickInCell(As<QTableWidget>(FindUsableControl(command.name), "a grid"), command.number,
                        command.row, command.text);
             break;
+        case CommandKind::Press:
+            PressButton(As<QAbstractButton>(FindUsableControl(command.name, Match::NameOrCaption),
+                                            "a button"));
+            break;
+        case CommandKind::ExpectPicklist:
+            ExpectPicklist(command);
+            break;
         case CommandKind::Key:
             PressKeys(FindUsableControl(command.name),
                       QKeySequence::fromString(command.text, QKeySequence::PortableText));
@@ -355,6 +362,9 @@ QString Player::RunCheck(const ScriptCommand& command) {
             break;
         case CommandKind::ExpectFocus:
             ExpectFocus(command.name);
+            break;
+        case CommandKind::ExpectCell:
+            ExpectCell(command);
             break;
         case CommandKind::Screenshot:
             return Screenshot(command.text);
@@ -535,6 +545,31 @@ void Player::ExpectField(const ScriptCommand& command) {
         throw EStepFailure(QStringLiteral("expected field %1 to read %2, the saved return holds %3")
                                .arg(command.number)
                                .arg(ScriptQuoted(command.text), ScriptQuoted(seen)));
+}
+
+void Player::ExpectCell(const ScriptCommand& command) {
+    const QString shown = CellText(As<QTableWidget>(FindControl(command.name), "a grid"),
+                                   command.number, command.row);
+    if (shown != command.text)
+        throw EStepFailure(QStringLiteral("expected cell %1 %2 of %3 to show %4, it shows %5")
+                               .arg(command.number)
+                               .arg(command.row)
+                               .arg(command.name, ScriptQuoted(command.text), ScriptQuoted(shown)));
+}
+
+void Player::ExpectPicklist(const ScriptCommand& command) {
+    const QStringList offered =
+        PicklistItems(As<QTableWidget>(FindUsableControl(command.name), "a grid"), command.number,
+                      command.row);
+    if (offered == command.items) return;
+    QStringList expected, seen;
+    for (const QString& item : command.items) expected.append(ScriptQuoted(item));
+    for (const QString& item : offered) seen.append(ScriptQuoted(item));
+    throw EStepFailure(QStringLiteral("expected the pick list of cell %1 %2 of %3 to offer %4, "
+                                      "it offers %5")
+                           .arg(command.number)
+                           .arg(command.row)
+                           .arg(command.name, expected.join(u' '), seen.join(u' ')));
 }
 
 }  // namespace ftb::host

@@ -66,6 +66,8 @@ class Player : public QObject {
     void ExpectHistory(const std::vector<int>& numbers);
     void ExpectField(const ScriptCommand& command);
     void ExpectSaves(int saves);
+    void ExpectCell(const ScriptCommand& command);
+    void ExpectPicklist(const ScriptCommand& command);
     // Counts a save of the return when the file at its path is a new one.
     void NoteSaves();
     QString ScriptPath(const QString& relative) const;

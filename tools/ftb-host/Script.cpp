@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <utility>
@@ -155,12 +156,40 @@ void ParseKey(const Arguments& args, ScriptCommand& command) {
     if (!known) Refuse(QStringLiteral("not a key: ") + command.text);
 }
 
+// The grid, column and row of a cell: columns from 0, rows from 1 (row 0 is the title row).
+void ParseCellAddress(const Arguments& args, ScriptCommand& command) {
+    command.name = args.Text(0);
+    command.number = Number(args[1], QStringLiteral("the column"), 0);
+    command.row = Number(args[2], QStringLiteral("the row"), 1);
+}
+
+void ParseExpectCell(const Arguments& args, ScriptCommand& command) {
+    args.Count(4, 4);
+    command.kind = CommandKind::ExpectCell;
+    ParseCellAddress(args, command);
+    command.text = args.Text(3);
+}
+
+// The items of a pick list, at least one: a list that offers nothing drops nothing down.
+void ParseExpectPicklist(const Arguments& args, ScriptCommand& command) {
+    args.Count(4, std::max<std::size_t>(4, args.Size()));
+    command.kind = CommandKind::ExpectPicklist;
+    ParseCellAddress(args, command);
+    for (std::size_t i = 3; i < args.Size(); ++i) command.items.append(args.Text(i));
+}
+
+void ParsePress(const Arguments& args, ScriptCommand& command) {
+    args.Count(1, 1);
+    command.kind = CommandKind::Press;
+    command.name = args.Text(0);
+}
+
 void ParseExpect(const Arguments& all, ScriptCommand& command) {
     if (all.Size() == 0)
         Refuse(
             QStringLiteral("expect what? (screen, exit, text, visible, "
                            "hidden, enabled, disabled, history, saves, "
-                           "field, focus)"));
+                           "cell, picklist, field, focus)"));
     const QString what = all.Text(0);
     std::vector<Token> rest;
     for (std::size_t i = 1; i < all.Size(); ++i) rest.push_back(all[i]);
@@ -208,6 +237,12 @@ void ParseExpect(const Arguments& all, ScriptCommand& command) {
         command.kind = CommandKind::ExpectHistory;
         for (std::size_t i = 0; i < args.Size(); ++i)
             command.numbers.push_back(Number(args[i], QStringLiteral("a screen number"), 0));
+    } else if (what == QLatin1String("cell")) {
+        ParseExpectCell(Arguments(rest, QStringLiteral("expect cell GRID COL ROW \"TEXT\"")),
+                        command);
+    } else if (what == QLatin1String("picklist")) {
+        ParseExpectPicklist(
+            Arguments(rest, QStringLiteral("expect picklist GRID COL ROW \"ITEM\" ...")), command);
     } else if (what == QLatin1String("field")) {
         Arguments args(rest, QStringLiteral("expect field N \"TEXT\" | expect field N empty"));
         args.Count(2, 2);
@@ -252,10 +287,10 @@ ScriptCommand ParseCommand(std::vector<Token> tokens) {
             args(cell ? "cell GRID COL ROW \"TEXT\"" : "pick GRID COL ROW \"ITEM\"");
         a.Count(4, 4);
         command.kind = cell ? CommandKind::Cell : CommandKind::Pick;
-        command.name = a.Text(0);
-        command.number = Number(a[1], QStringLiteral("the column"), 0);
-        command.row = Number(a[2], QStringLiteral("the row"), 1);
+        ParseCellAddress(a, command);
         command.text = a.Text(3);
+    } else if (word == QLatin1String("press")) {
+        ParsePress(args("press NAME"), command);
     } else if (word == QLatin1String("key")) {
         command.kind = CommandKind::Key;
         ParseKey(args("key NAME KEYS"), command);
@@ -327,6 +362,8 @@ bool IsAction(CommandKind kind) {
         case CommandKind::Type:
         case CommandKind::Cell:
         case CommandKind::Pick:
+        case CommandKind::Press:
+        case CommandKind::ExpectPicklist:
         case CommandKind::Key:
         case CommandKind::Keys:
         case CommandKind::List:

@@ -4,6 +4,7 @@
 // The parser checks every line before anything runs, so a mistyped script fails at its line
 // without starting the module.
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -41,6 +42,9 @@ enum class CommandKind {
     ExpectField,     // expect field N "TEXT" | expect field N empty
     ExpectSaves,     // expect saves N: the return was written N times since the start
     ExpectFocus,     // expect focus NAME
+    ExpectCell,      // expect cell GRID COL ROW "TEXT"
+    ExpectPicklist,  // expect picklist GRID COL ROW "ITEM" ...: drops the list, so an action
+    Press,           // press NAME: the mouse press alone, no click follows
     Tick,            // tick N
     Resize,          // resize W H
     Screenshot,      // screenshot FILE.png
@@ -58,6 +62,7 @@ struct ScriptCommand {
     int number = 0;  // screen, exit screen, field, column, count or width
     int row = 0;     // cell and pick: the row (the title row is 0); resize: the height
     std::vector<int> numbers;  // expect history
+    QStringList items;         // expect picklist: the items in order
     bool cancel = false;       // input cancel
     bool empty = false;        // expect field N empty
 

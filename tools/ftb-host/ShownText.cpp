@@ -7,12 +7,15 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <vector>
+
+#include "tools/ftb-host/Controls.h"
 
 namespace ftb::host {
 namespace {
@@ -174,6 +177,11 @@ QString ScriptQuoted(const QString& text) {
         }
     }
     return quoted + u'"';
+}
+
+QString CellText(const QTableWidget* grid, int col, int row) {
+    RequireCell(grid, col, row);
+    return grid->model()->index(row - 1, col).data(Qt::DisplayRole).toString();
 }
 
 }  // namespace ftb::host

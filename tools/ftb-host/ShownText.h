@@ -3,6 +3,7 @@
 // their words to themselves, the words they paint.
 #include <QString>
 
+class QTableWidget;
 class QWidget;
 
 namespace ftb::host {
@@ -11,6 +12,9 @@ namespace ftb::host {
 // field's text, a text box's contents, a combo box's current text; for any other control (the
 // marked-up texts) the words it paints, line by line.
 QString ShownText(QWidget* control);
+// The text a grid shows in a cell (the title row is row 0). EStepFailure when the grid has no
+// such cell.
+QString CellText(const QTableWidget* grid, int col, int row);
 // Whether the control's text comes from its painting rather than from a text property.
 bool IsPaintedText(QWidget* control);
 // Whether an expected text is looked for among the control's words rather than compared with

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTableWidget>
@@ -76,14 +77,8 @@ QLineEdit* CellEditor(QTableWidget* grid) {
 // Clicks the cell unless it is the current one already (a click on the current cell's editor
 // would open or close a pick list).
 QLineEdit* GoToCell(QTableWidget* grid, int col, int row) {
+    RequireCell(grid, col, row);
     const int modelRow = row - 1;  // row 0 is the title row
-    if (col >= grid->columnCount() || modelRow >= grid->rowCount())
-        throw EStepFailure(QStringLiteral("%1 has no cell %2 %3 (%4 columns, rows 1 to %5)")
-                               .arg(grid->objectName())
-                               .arg(col)
-                               .arg(row)
-                               .arg(grid->columnCount())
-                               .arg(grid->rowCount()));
     if (grid->currentRow() != modelRow || grid->currentColumn() != col ||
         !grid->isAncestorOf(QApplication::focusWidget())) {
         const QModelIndex cell = grid->model()->index(modelRow, col);
@@ -123,9 +118,8 @@ QListWidgetItem* ItemOf(QListWidget* list, const QString& text) {
                            .arg(list->objectName(), ScriptQuoted(text), ItemList(items)));
 }
 
-}  // namespace
-
-void ClickButton(QAbstractButton* button) {
+// Where a click on the button lands: a check box or radio button on its box.
+QPoint ClickPoint(QAbstractButton* button) {
     QPoint at = button->rect().center();
     QStyleOptionButton option;
     option.initFrom(button);
@@ -137,7 +131,19 @@ void ClickButton(QAbstractButton* button) {
         at = button->style()
                  ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button)
                  .center();
-    Click(button, at);
+    return at;
+}
+
+}  // namespace
+
+void ClickButton(QAbstractButton* button) { Click(button, ClickPoint(button)); }
+
+void PressButton(QAbstractButton* button) {
+    const QPointer<QAbstractButton> pressed(button);
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, ClickPoint(button));
+    // What the press did may have closed the screen with the button.
+    if (pressed.isNull()) return;
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(-1, -1));
 }
 
 void TypeInto(QWidget* field, const QString& text) {
@@ -168,6 +174,18 @@ void PickInCell(QTableWidget* grid, int col, int row, const QString& item) {
     QTest::keyClick(KeyTarget(editor), Qt::Key_Down, Qt::AltModifier);
     QListWidget* list = OpenPickList(grid);
     ClickItem(list, ItemOf(list, item));
+}
+
+QStringList PicklistItems(QTableWidget* grid, int col, int row) {
+    QLineEdit* editor = GoToCell(grid, col, row);
+    QTest::keyClick(KeyTarget(editor), Qt::Key_Down, Qt::AltModifier);
+    QListWidget* list = OpenPickList(grid);
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
+    QTest::keyClick(KeyTarget(editor), Qt::Key_Escape);
+    if (list->isVisible())
+        throw EStepFailure(grid->objectName() + QStringLiteral(" kept its pick list open"));
+    return items;
 }
 
 void PressKeys(QWidget* control, const QKeySequence& keys) {

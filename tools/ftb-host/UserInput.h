@@ -5,6 +5,7 @@
 // person could not do it.
 #include <QKeySequence>
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QListWidget;
@@ -27,6 +28,15 @@ void TypeIntoCell(QTableWidget* grid, int col, int row, const QString& text);
 
 // Clicks the cell, opens its pick list with Alt+Down and clicks `item` in it.
 void PickInCell(QTableWidget* grid, int col, int row, const QString& item);
+
+// Clicks the cell, drops its pick list with Alt+Down, reads the items it offers in order and
+// closes it with Escape, leaving the cell as it was.
+QStringList PicklistItems(QTableWidget* grid, int col, int row);
+
+// Presses the left mouse button where a click would land and lets it go outside the control,
+// so no click follows: what a screen does on the press alone (a box shown before the button is
+// checked) is all that happens.
+void PressButton(QAbstractButton* button);
 
 // Focuses the control and presses the keys in the control's focus (a grid's editor).
 void PressKeys(QWidget* control, const QKeySequence& keys);
