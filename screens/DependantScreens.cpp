@@ -24,13 +24,6 @@ void OpenCurrentDependant(interview::TChildForm& screen) {
         screen.Frame().OpenWorksheetListAt(data::kDependantList, current + 1);
 }
 
-void RegisterLeaveCheck(interview::TChildForm& screen, std::function<void()> check) {
-    screen.Run().LeaveCheck = [&screen, check = std::move(check)](QObject*,
-                                                                  interview::TCloseAction&) {
-        screen.Guarded(check);
-    };
-}
-
 void AddYesNoPair(std::vector<interview::TControlDecl>& controls, const std::string& panel,
                   QPoint at, const std::string& yes, int yesTag, const std::string& no,
                   int noTag, interview::TButtonProps yesProps, interview::TButtonProps noProps) {

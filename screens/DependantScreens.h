@@ -21,9 +21,6 @@ namespace ftb::screens {
 // Opens dependant worksheet (1280) + 1 of list 22 (a new one when 1280 is -1).
 void OpenCurrentDependant(interview::TChildForm& screen);
 
-// Registers the screen's leave check with the frame; it runs guarded.
-void RegisterLeaveCheck(interview::TChildForm& screen, std::function<void()> check);
-
 // A borderless panel holding a Yes and a No radio button, side by side at its top left.
 void AddYesNoPair(std::vector<interview::TControlDecl>& controls, const std::string& panel,
                   QPoint at, const std::string& yes, int yesTag, const std::string& no,
