@@ -108,6 +108,8 @@ void DeliverPendingEventsOf(QWidget& root) {
 
 // The first visible, enabled windowed control among the screen's controls, in creation order,
 // whose tab order is `tabOrder`; scroll boxes and group boxes are looked into, one level deep.
+// A panel takes no focus itself: the first control it holds stands for it, so that the keys
+// reach an answer (a Yes/No pair on a panel of its own) at once.
 QWidget* FindByTabOrder(const TChildForm& screen, int tabOrder) {
     auto controlsOf = [&screen](const QWidget* parent) {
         std::vector<QWidget*> controls;
@@ -118,9 +120,12 @@ QWidget* FindByTabOrder(const TChildForm& screen, int tabOrder) {
         return controls;
     };
     auto usable = [](const QWidget* widget) { return !widget->isHidden() && widget->isEnabled(); };
-    auto matches = [&](const QWidget* widget) {
-        return usable(widget) && widget->focusPolicy() != Qt::NoFocus &&
-               TabOrderOf(widget) == tabOrder;
+    auto focusOf = [&](QWidget* widget) -> QWidget* {
+        if (!usable(widget) || TabOrderOf(widget) != tabOrder) return nullptr;
+        if (widget->focusPolicy() != Qt::NoFocus) return widget;
+        for (QWidget* held : screen.TabChain())
+            if (widget->isAncestorOf(held) && held->isVisible() && held->isEnabled()) return held;
+        return nullptr;
     };
     for (QWidget* control : controlsOf(&screen)) {
         if (!usable(control)) continue;
@@ -128,11 +133,11 @@ QWidget* FindByTabOrder(const TChildForm& screen, int tabOrder) {
         if (auto* scrollBox = qobject_cast<QScrollArea*>(control)) inner = scrollBox->widget();
         if (qobject_cast<QGroupBox*>(control) != nullptr) inner = control;
         if (inner == nullptr) {
-            if (matches(control)) return control;
+            if (QWidget* focus = focusOf(control)) return focus;
             continue;
         }
         for (QWidget* child : controlsOf(inner)) {
-            if (matches(child)) return child;
+            if (QWidget* focus = focusOf(child)) return focus;
         }
     }
     return nullptr;
@@ -373,6 +378,7 @@ void TFrameWnd::LoadScreen() {
 
     run_.CurrentScreen = run_.ScreenGroup * 100 + run_.ScreenIndex;
     screen_ = services_.Screens.CreateScreen(run_.CurrentScreen, screenContext_);
+    ++screensCreated_;
 
     if (!screen_) {
         // A number outside the catalogue hands the interview back to the host.
@@ -442,10 +448,15 @@ void TFrameWnd::BtnNextClick() {
     } else {
         run_.ScreenIndex += 1;
     }
+    // Next is disabled while the move runs; disabling it hands its focus on (to the main
+    // window's buttons, as the focus chain goes), so a refused move gives the focus back.
+    const bool hadFocus = btnNext_->hasFocus();
+    const std::uint64_t created = screensCreated_;
     btnNext_->setEnabled(false);
-    const AtScopeEnd enable([this] {
+    const AtScopeEnd enable([this, hadFocus, created] {
         btnNext_->setEnabled(true);
         btnPrev_->setEnabled(true);
+        if (hadFocus && screensCreated_ == created && screen_) btnNext_->setFocus();
     });
     LoadScreen();
 }

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -200,6 +201,8 @@ private:
     // A LoadScreen is running; a load asked for meanwhile is posted once it has finished.
     bool loading_ = false;
     bool loadDeferred_ = false;
+    // Counts the screens created, so that a move can tell whether it brought a new one.
+    std::uint64_t screensCreated_ = 0;
     int lastGroup_ = -1;
     int lastIndex_ = -1;
     bool backwardMove_ = false;

@@ -266,6 +266,8 @@ QWidget* CreateControl(TChildForm& screen, QWidget* parent, TControlDecl& decl) 
     }
     case TControlKind::ScrollBox: {
         auto* box = new QScrollArea(parent);
+        // Not a tab stop itself: Tab goes to the controls it holds, and the box scrolls to them.
+        box->setFocusPolicy(Qt::NoFocus);
         box->setGeometry(decl.Bounds);
         box->setFont(ControlFont(decl));
         box->setWidget(new QWidget);

@@ -21,9 +21,11 @@
 namespace ftb::screens::test {
 namespace {
 
+// A control Tab stops at; a grid that hands its focus to its own cell editor counts as one.
 bool Reachable(const QWidget* widget) {
+    const QWidget* proxy = widget->focusProxy();
     return (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() && widget->isEnabled() &&
-           widget->focusProxy() == nullptr;
+           (proxy == nullptr || widget->isAncestorOf(proxy));
 }
 
 class ScreenKeyboardTest : public ScreensFixture {
@@ -94,6 +96,13 @@ protected:
         return seen;
     }
 
+    // Shows a screen as the first of an interview: the screen before it is dropped without its
+    // leave check, which would keep an unanswered screen in place.
+    void StartAfresh(int number) {
+        Run.LeaveCheck = nullptr;
+        Start(number);
+    }
+
     static QStringList Names(const std::vector<QWidget*>& order) {
         QStringList names;
         for (const QWidget* control : order) names.append(control->objectName());
@@ -107,7 +116,7 @@ TEST_F(ScreenKeyboardTest, TabAndShiftTabFollowTheDeclarationOrderOnEveryScreen)
     const std::vector<int> screens = RegisteredScreens();
     ASSERT_FALSE(screens.empty());
     for (const int number : screens) {
-        Start(number);
+        StartAfresh(number);
         if (Frame->Screen() == nullptr) continue;  // a screen that leaves at once
         SCOPED_TRACE("screen " + std::to_string(Shown()));
         const std::vector<QWidget*> order = DeclaredOrder();
@@ -135,13 +144,21 @@ TEST_F(ScreenKeyboardTest, TabAndShiftTabFollowTheDeclarationOrderOnEveryScreen)
     }
 }
 
+// An empty grid cell: a screen reader reads it by the title of its column.
+bool ReadWithColumnTitle(QAccessibleInterface* node) {
+    QAccessibleTableCellInterface* cell = node->tableCellInterface();
+    if (cell == nullptr) return false;
+    const QList<QAccessibleInterface*> titles = cell->columnHeaderCells();
+    return !titles.isEmpty() && !titles.front()->text(QAccessible::Name).trimmed().isEmpty();
+}
+
 // The names a screen reader reads for the controls that take the focus; empty for none.
 QStringList UnnamedFocusable(QAccessibleInterface* node, int depth = 0) {
     QStringList unnamed;
     if (node == nullptr || depth > 64) return unnamed;
     const QAccessible::State state = node->state();
     if (state.focusable && !state.invisible && !state.disabled &&
-        node->text(QAccessible::Name).trimmed().isEmpty()) {
+        node->text(QAccessible::Name).trimmed().isEmpty() && !ReadWithColumnTitle(node)) {
         const QObject* object = node->object();
         unnamed.append(object != nullptr && !object->objectName().isEmpty()
                            ? object->objectName()
@@ -154,7 +171,7 @@ QStringList UnnamedFocusable(QAccessibleInterface* node, int depth = 0) {
 
 TEST_F(ScreenKeyboardTest, EveryFocusableControlOfEveryScreenHasAnAccessibleName) {
     for (const int number : RegisteredScreens()) {
-        Start(number);
+        StartAfresh(number);
         if (Frame->Screen() == nullptr) continue;
         SCOPED_TRACE("screen " + std::to_string(Shown()));
         EXPECT_EQ(UnnamedFocusable(QAccessible::queryAccessibleInterface(Host.get()))
