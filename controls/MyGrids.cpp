@@ -297,7 +297,9 @@ void TMyGrid::PlaceEditor() {
     }
     const QRect cell = visualRect(model()->index(row_ - 1, col_));
     editor_->setGeometry(cell.adjusted(0, 0, -1, -1));
-    editor_->setVisible(!cell.isEmpty());
+    // Until the grid is first shown and laid out every cell is empty; the editor stays shown
+    // meanwhile, so that it can take the focus a screen gives the grid as it opens.
+    editor_->setVisible(!cell.isEmpty() || !isVisible());
 }
 
 void TMyGrid::updateGeometries() {

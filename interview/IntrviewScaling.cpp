@@ -55,6 +55,9 @@ void TFrameWnd::ClientPanelResized() {
     if (!run_.ScreenShown) return;
     reload_ = true;
     const QWidget* focused = focusWidget();
+    // A grid's cell editor stands for its grid, whose tab order is the one declared.
+    while (focused != nullptr && TabOrderOf(focused) < 0 && screen_->isAncestorOf(focused))
+        focused = focused->parentWidget();
     focusTabOrder_ = focused != nullptr ? TabOrderOf(focused) : 0;
     platform::PostMessage(this, platform::kLoadScreenMessage);
 }

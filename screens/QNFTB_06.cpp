@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 #include "assessment/Calendar.h"
 #include "assessment/Integrity.h"
@@ -106,6 +107,21 @@ constexpr TAmount kAmounts[] = {
     {"TaxEdit12", "<C12;J538>Deductible child maintenance expenditure<.>"},
 };
 
+struct TNamePart {
+    const char* label;
+    const char* caption;
+    const char* edit;
+    int field;
+    int width;
+    int maxLength;
+};
+// The first three rows of the form.
+constexpr TNamePart kNameParts[] = {
+    {"LabelFamily", "Family Name", "TaxEditFamily", kFamilyField, 230, 30},
+    {"LabelGiven1", "Given Name", "TaxEditGiven1", kGivenField, 150, 15},
+    {"LabelGiven2", "Other Names", "TaxEditGiven2", kOtherField, 230, 30},
+};
+
 // The rows of the form, from the top of the scroll box.
 constexpr int kFirstRow = 84;
 constexpr int kRowStep = 27;
@@ -132,21 +148,15 @@ std::vector<i::TControlDecl> Declaration(const std::function<void()>& calculateN
                  .OnScreenTag = i::FillYearTag})
             .In("ScrollBox1"));
 
-    add(RowLabel("LabelFamily", Row(0), "Family Name"));
-    TEditProps family = NameProps(30);
-    family.OnChange = changed;
-    add(i::Edit("TaxEditFamily", kFamilyField, {kEditLeft, Row(0), 230, kRowHeight}, family)
-            .In("ScrollBox1"));
-    add(RowLabel("LabelGiven1", Row(1), "Given Name"));
-    TEditProps given = NameProps(15);
-    given.OnChange = changed;
-    add(i::Edit("TaxEditGiven1", kGivenField, {kEditLeft, Row(1), 150, kRowHeight}, given)
-            .In("ScrollBox1"));
-    add(RowLabel("LabelGiven2", Row(2), "Other Names"));
-    TEditProps other = NameProps(30);
-    other.OnChange = changed;
-    add(i::Edit("TaxEditGiven2", kOtherField, {kEditLeft, Row(2), 230, kRowHeight}, other)
-            .In("ScrollBox1"));
+    // The three name parts, each of which recalculates the spouse's name as it changes.
+    for (int row = 0; row < static_cast<int>(std::size(kNameParts)); ++row) {
+        const TNamePart& part = kNameParts[row];
+        add(RowLabel(part.label, Row(row), part.caption));
+        TEditProps props = NameProps(part.maxLength);
+        props.OnChange = changed;
+        add(i::Edit(part.edit, part.field, {kEditLeft, Row(row), part.width, kRowHeight}, props)
+                .In("ScrollBox1"));
+    }
     add(RowLabel("LabelBirth", Row(3), "Date of birth"));
     add(i::Edit("TaxEdit3", kBirthField, {kEditLeft, Row(3), 90, kRowHeight}, DateProps())
             .In("ScrollBox1"));

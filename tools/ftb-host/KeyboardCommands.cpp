@@ -51,9 +51,12 @@ void WaitForModalWindow() {
     for (int step = 0; step < kMostSteps && !settled(); ++step) QTest::qWait(kStepMs);
 }
 
+// The name of the control a widget is or is part of; the names Qt gives the parts of its
+// own widgets (a grid's viewport around its cell editor) are passed over.
 QString NameOf(const QWidget* widget) {
     for (const QWidget* w = widget; w != nullptr; w = w->parentWidget())
-        if (!w->objectName().isEmpty()) return w->objectName();
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            return w->objectName();
     return QString::fromLatin1(widget->metaObject()->className());
 }
 
