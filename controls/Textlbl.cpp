@@ -49,15 +49,22 @@ QAccessibleInterface* TextLblAccessible(const QString& key, QObject* object) {
     return label != nullptr ? new TTextLblAccessible(label) : nullptr;
 }
 
+bool gAccessibleFactoryInstalled = false;
+
 }  // namespace
+
+void TTextLbl::RemoveAccessibleFactory() {
+    if (!gAccessibleFactoryInstalled) return;
+    QAccessible::removeFactory(TextLblAccessible);
+    gAccessibleFactoryInstalled = false;
+}
 
 TTextLbl::TTextLbl(QWidget* parent, platform::Dialogs& dialogs)
     : QWidget(parent), dialogs_(dialogs) {
-    static const bool factoryInstalled = [] {
+    if (!gAccessibleFactoryInstalled) {
         QAccessible::installFactory(TextLblAccessible);
-        return true;
-    }();
-    (void)factoryInstalled;
+        gAccessibleFactoryInstalled = true;
+    }
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     resize(layout_.Bounds().Width, layout_.Bounds().Height);
