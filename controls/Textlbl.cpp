@@ -49,22 +49,21 @@ QAccessibleInterface* TextLblAccessible(const QString& key, QObject* object) {
     return label != nullptr ? new TTextLblAccessible(label) : nullptr;
 }
 
-bool gAccessibleFactoryInstalled = false;
+// The reader is known while this code is loaded. Made after the reader list (which the first
+// installation makes), the registration is undone before that list is: at exit, and first of all
+// when the library holding this code is unloaded, so the list never calls into freed code.
+struct TAccessibleFactoryRegistration {
+    TAccessibleFactoryRegistration() { QAccessible::installFactory(TextLblAccessible); }
+    ~TAccessibleFactoryRegistration() { QAccessible::removeFactory(TextLblAccessible); }
+    TAccessibleFactoryRegistration(const TAccessibleFactoryRegistration&) = delete;
+    TAccessibleFactoryRegistration& operator=(const TAccessibleFactoryRegistration&) = delete;
+};
 
 }  // namespace
 
-void TTextLbl::RemoveAccessibleFactory() {
-    if (!gAccessibleFactoryInstalled) return;
-    QAccessible::removeFactory(TextLblAccessible);
-    gAccessibleFactoryInstalled = false;
-}
-
 TTextLbl::TTextLbl(QWidget* parent, platform::Dialogs& dialogs)
     : QWidget(parent), dialogs_(dialogs) {
-    if (!gAccessibleFactoryInstalled) {
-        QAccessible::installFactory(TextLblAccessible);
-        gAccessibleFactoryInstalled = true;
-    }
+    static const TAccessibleFactoryRegistration registration;
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     resize(layout_.Bounds().Width, layout_.Bounds().Height);

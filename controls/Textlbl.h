@@ -22,10 +22,6 @@ class TTextLbl : public QWidget {
     // through dialogs.
     TTextLbl(QWidget* parent, platform::Dialogs& dialogs);
 
-    // The first label teaches the screen reader support how to read a marked-up text; a library
-    // that is unloaded takes that back first, or the support would call into freed code.
-    static void RemoveAccessibleFactory();
-
     // Published properties; each is the engine's, and those that change the picture repaint.
     const std::vector<std::string>& Text() const { return layout_.Text(); }
     void SetText(std::vector<std::string> lines) { layout_.SetText(std::move(lines)); }

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "controls/Textlbl.h"
 #include "data/Errors.h"
 #include "include/ftbmodule.h"
 #include "module/Main.h"
@@ -64,10 +63,8 @@ std::unique_ptr<ftb::platform::Dialogs> ModuleDialogs() {
 }
 
 // Unloading the module: the frame and the main window are destroyed, the history is freed and
-// pending messages are processed. With the application gone, no Qt object is touched. The
-// screen reader support forgets the module's labels, whose reader lives in this library.
+// pending messages are processed. With the application gone, no Qt object is touched.
 __attribute__((destructor)) void ProcessDetach() {
-    ftb::controls::TTextLbl::RemoveAccessibleFactory();
     std::unique_ptr<TModuleRun> run(gRun);
     gRun = nullptr;
     if (QCoreApplication::instance() == nullptr)
