@@ -11,7 +11,6 @@
 #include "controls/Textlbl.h"
 #include "controls/XGrid.h"
 #include "controls/core/NameSubstitution.h"
-#include "controls/core/StateFields.h"
 #include "interview/Intrview.h"
 #include "interview/ScreenBuilder.h"
 #include "interview/ScreenHelpers.h"
@@ -126,17 +125,10 @@ TQFTB_13_Alternative::TQFTB_13_Alternative(interview::TScreenContext& context)
     grid_ = Find<controls::TXGrid>("XGrid1");
 }
 
-void TQFTB_13_Alternative::FormCreate() {
-    if (controls::ReadStateField(Store(), controls::kCurrentDependantField) != -1)
-        OpenCurrentDependant(*this);
-    Frame().ShowActionPanel(false);
-}
+void TQFTB_13_Alternative::FormCreate() { OpenEnteredDependant(*this); }
 
 void TQFTB_13_Alternative::FormShow(QObject* /*Sender*/) {
-    if (controls::ReadStateField(Store(), controls::kCurrentDependantField) == -1) {
-        MoveAfterAnswer(*this, kDependantDetailsScreen);
-        return;
-    }
+    if (LeaveWithoutDependant(*this)) return;
     RegisterNextYesNo(*this, [this](QObject* Sender) { ChildFormYesNoClick(Sender); });
     RegisterLeaveCheck(*this, [this] { ChildFormClose(); });
     dayZero_ = assessment::DayZero(OpenDependantBirth(Store()));
