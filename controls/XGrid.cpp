@@ -340,6 +340,10 @@ int TXGrid::NextTabStop(int col) const {
     return col;  // no column is a tab stop
 }
 
+bool TXGrid::ScreenFillsList(int col) const {
+    return OnPicklistDropdown && Column(col).buttonStyle == bsPicklist;
+}
+
 void TXGrid::RaiseDropdown(QObject* sender, int col, int row) {
     TextList items = Column(col).items;
     OnPicklistDropdown(sender, col, row, items);
@@ -373,7 +377,7 @@ bool TXGrid::SelectCell(int& col, int& row) {
     if (OnEnterCell) OnEnterCell(this, col, row);
     col = NextTabStop(col);
     MakeColumnCurrent(col);
-    if (OnPicklistDropdown && current_.ChecksPicklist()) RaiseDropdown(this, col, row);
+    if (ScreenFillsList(col)) RaiseDropdown(this, col, row);
     FilterCell(col, row);
     return true;
 }
@@ -387,9 +391,11 @@ bool TXGrid::Refuse(const std::string& message) {
 
 bool TXGrid::CheckCurrentCell(int& targetCol, int& targetRow) {
     const int col = Col(), row = Row();
-    if (OnPicklistDropdown && current_.ChecksPicklist()) RaiseDropdown(this, col, row);
+    const bool screenList = ScreenFillsList(col);
+    if (screenList) RaiseDropdown(this, col, row);
     const std::string text = Cells(col, row);
-    if (current_.ChecksPicklist() && !text.empty()) {
+    // A list the screen fills holds the cell to what it offers at this row, even to nothing.
+    if ((screenList || current_.ChecksPicklist()) && !text.empty()) {
         const auto length = static_cast<std::size_t>(current_.maxLength);
         const bool listed =
             std::any_of(current_.items.begin(), current_.items.end(),

@@ -133,6 +133,9 @@ class TXGrid : public TMyGrid {
   private:
     void ParseColumns(int from);
     void MakeColumnCurrent(int col);
+    // A pick-list column of a grid with a drop-down handler: the screen fills its list, also
+    // when it leaves it empty (an entry that no row offers), and its cells are checked against it.
+    bool ScreenFillsList(int col) const;
     void RaiseDropdown(QObject* sender, int col, int row);
     void FilterCell(int col, int row);
     int NextTabStop(int col) const;

@@ -1,6 +1,7 @@
 #include "screens/DependantRouting.h"
 
 #include "assessment/Calendar.h"
+#include "assessment/FamilyTests.h"
 #include "controls/core/StateFields.h"
 
 namespace ftb::screens {
@@ -14,6 +15,7 @@ constexpr int kOverAge = 25;           // on 1 July 2001: no longer a dependant
 constexpr int kSchoolAge = 5;          // from here income matters unless in full-time study
 constexpr int kOlderDependantAge = 16;  // from here income always matters...
 constexpr int kIncomeAgeLimit = 25;     // ...up to this age
+constexpr int kMultipleBirthAge = 5;    // up to this age on 1 July 2001 a birth may be multiple
 
 }  // namespace
 
@@ -35,6 +37,19 @@ int DependantRoute(data::FieldStore& store) {
     const bool incomeNeeded = (age >= kSchoolAge && age < kOlderDependantAge && !studiedAllYear) ||
                               (age >= kOlderDependantAge && age <= kIncomeAgeLimit);
     return incomeNeeded ? kDependantIncomeScreen : kInitialCircumstancesScreen;
+}
+
+int ChangesRoute(data::FieldStore& store) {
+    const int dependant = controls::ReadStateField(store, controls::kCurrentDependantField);
+    for (data::Date day = assessment::kYearStart; day <= assessment::kYearEnd;
+         day += std::chrono::days{1}) {
+        if (!assessment::DependantTest(store, dependant, assessment::dpDayTest, day)) continue;
+        const std::optional<data::Date> birth = assessment::DateOfBirth(store, dependant);
+        const bool older = birth && assessment::AgeAt(*birth, assessment::kYearStart) > kMultipleBirthAge;
+        return older ? kAnotherChildScreen : kMultipleBirthScreen;
+    }
+    controls::WriteStateField(store, kNotQualifiedField, kNeverDependantReason);
+    return kNotQualifiedScreen;
 }
 
 }  // namespace ftb::screens

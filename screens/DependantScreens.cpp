@@ -5,6 +5,8 @@
 #include "controls/core/StateFields.h"
 #include "interview/Child.h"
 #include "interview/Intrview.h"
+#include "screens/DependantRouting.h"
+#include "screens/ScreenFlow.h"
 
 namespace ftb::screens {
 
@@ -22,6 +24,19 @@ void OpenCurrentDependant(interview::TChildForm& screen) {
         screen.Frame().OpenWorksheetList(data::kDependantList);
     else
         screen.Frame().OpenWorksheetListAt(data::kDependantList, current + 1);
+}
+
+void OpenEnteredDependant(interview::TChildForm& screen) {
+    if (controls::ReadStateField(screen.Store(), controls::kCurrentDependantField) != -1)
+        OpenCurrentDependant(screen);
+    screen.Frame().ShowActionPanel(false);
+}
+
+bool LeaveWithoutDependant(interview::TChildForm& screen) {
+    if (controls::ReadStateField(screen.Store(), controls::kCurrentDependantField) != -1)
+        return false;
+    MoveAfterAnswer(screen, kDependantDetailsScreen);
+    return true;
 }
 
 void AddYesNoPair(std::vector<interview::TControlDecl>& controls, const std::string& panel,

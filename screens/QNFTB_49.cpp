@@ -193,17 +193,10 @@ TQFTB_49::TQFTB_49(interview::TScreenContext& context) : TChildForm(context) {
     };
 }
 
-void TQFTB_49::FormCreate() {
-    if (controls::ReadStateField(Store(), controls::kCurrentDependantField) != -1)
-        OpenCurrentDependant(*this);
-    Frame().ShowActionPanel(false);
-}
+void TQFTB_49::FormCreate() { OpenEnteredDependant(*this); }
 
 void TQFTB_49::FormShow(QObject* /*Sender*/) {
-    if (controls::ReadStateField(Store(), controls::kCurrentDependantField) == -1) {
-        MoveAfterAnswer(*this, kDependantDetailsScreen);
-        return;
-    }
+    if (LeaveWithoutDependant(*this)) return;
     RegisterNextYesNo(*this, [this](QObject* Sender) { ChildFormYesNoClick(Sender); });
     RegisterLeaveCheck(*this, [this] { ChildFormClose(); });
     for (const TCircumstance& circumstance : kCircumstances)

@@ -13,6 +13,7 @@
 #include "screens/QNFTB_09.h"
 #include "screens/QNFTB_11.h"
 #include "screens/QNFTB_12.h"
+#include "screens/QNFTB_13_Alternative.h"
 #include "screens/QNFTB_14.h"
 #include "screens/QNFTB_15.h"
 #include "screens/QNFTB_21.h"
@@ -76,6 +77,7 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
         {"TQFTB_42", Make<TQFTB_42>},
         {"TQFTB_43", Make<TQFTB_43>},
         {"TQFTB_58", Make<TQFTB_58>},
+        {"TQFTB_13_Alternative", Make<TQFTB_13_Alternative>},
     };
     for (const TScreenClass& screenClass : classes)
         registry.Register(screenClass.name, screenClass.factory);

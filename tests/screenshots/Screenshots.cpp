@@ -73,6 +73,29 @@ void OneDependant(FieldStore& store) {
     store.SetFieldStr(1292, "1");
 }
 
+// A dependant in shared care with every row of the change-of-circumstance table filled.
+void FullChangeTable(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.AddDependant(ftb::test_support::Dependant("Max Ford", "03/04/1995")
+                             .Amount(727, 60)
+                             .Amount(728, 2)
+                             .Amount(730, 1)
+                             .Amount(731, 1)
+                             .Amount(715, 2)
+                             .Amount(1104, 1)
+                             .Table(732, {{"01/09/2001", "Change of shared care %", "40"},
+                                          {"15/10/2001", "Went absent without claimant's consent",
+                                           "40"},
+                                          {"20/11/2001", "End of period of absence without consent",
+                                           "40"},
+                                          {"01/02/2002", "Ceased full time education", "40"},
+                                          {"01/03/2002",
+                                           "Ceased being an Australian resident / ceased "
+                                           "living with the claimant",
+                                           "40"}}));
+    store.SetFieldStr(1280, "0");
+}
+
 // Two spouses named in the marital-status table and the blind-rate pension periods.
 void TwoSpouses(FieldStore& store) {
     ReturnBuilder returns(store);
@@ -149,6 +172,7 @@ int main(int argc, char** argv) {
         {7817, NothingAnswered}, {7818, NothingAnswered}, {7819, NothingAnswered},
         {7820, NothingAnswered}, {7821, TwoSpouses},      {7823, NothingAnswered},
         {7824, TwoSpouses},      {7825, NothingAnswered},
+        {7833, FullChangeTable},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);

@@ -241,6 +241,33 @@ TEST_F(XGridTest, PicklistCellMustMatchAnItem) {
     EXPECT_EQ(platform::BeepCount(), 1);
 }
 
+TEST_F(XGridTest, AListTheScreenFillsHoldsTheCellToWhatItOffersAtTheRow) {
+    // Row 1 offers nothing, as a row without its date does; row 2 offers two items. An empty
+    // list once offered does not leave the column unchecked afterwards.
+    Columns({kMarital, kStart});
+    grid->OnPicklistDropdown = [&](QObject*, int col, int row, TextList& items) {
+        if (col == 0) items = row == 2 ? TextList{"Ann", "Bob"} : TextList{};
+    };
+    Type("Tom");
+    ExpectError("Entry must match one of the picklist entries");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Current(), std::make_pair(0, 1));
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Current(), std::make_pair(1, 1));
+
+    grid->GoToCell(0, 2);
+    Type("Tom");
+    ExpectError("Entry must match one of the picklist entries");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Current(), std::make_pair(0, 2));
+    Key(Qt::Key_Backspace);
+    Type("Bob");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Current(), std::make_pair(1, 2));
+    EXPECT_EQ(Saved(), (TextList{"Bob", ""}));
+}
+
 TEST_F(XGridTest, PicklistOpensHighlightsSearchesAndTakesAnItem) {
     Columns({kMarital, kStart});
     long long now = 10000;

@@ -56,6 +56,8 @@ const char* const kHelp =
     "  pick GRID COL ROW \"ITEM\"   Take ITEM from the cell's pick list.\n"
     "  press NAME           Press the mouse button on a button, radio button or check box and\n"
     "                       let it go outside it: the press alone, no click follows.\n"
+    "  clickon NAME         Click the middle of a control, also a disabled one, whose click\n"
+    "                       then reaches the control behind it.\n"
     "  key NAME KEYS        Press keys in a control, for example: key XGrid1 Ctrl+Delete\n"
     "                       (up to four, in quotes: key FileEdit \"Ctrl+A, Del\").\n"
     "  keys \"TEXT\"          Type TEXT into whatever has the focus, as a person does who does\n"

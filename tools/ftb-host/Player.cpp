@@ -305,6 +305,9 @@ QString Player::RunAction(const ScriptCommand& command) {
             PressButton(As<QAbstractButton>(FindUsableControl(command.name, Match::NameOrCaption),
                                             "a button"));
             break;
+        case CommandKind::ClickOn:
+            ClickOn(FindControl(command.name));
+            break;
         case CommandKind::ExpectPicklist:
             ExpectPicklist(command);
             break;

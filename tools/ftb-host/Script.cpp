@@ -291,6 +291,11 @@ ScriptCommand ParseCommand(std::vector<Token> tokens) {
         command.text = a.Text(3);
     } else if (word == QLatin1String("press")) {
         ParsePress(args("press NAME"), command);
+    } else if (word == QLatin1String("clickon")) {
+        const Arguments a = args("clickon NAME");
+        a.Count(1, 1);
+        command.kind = CommandKind::ClickOn;
+        command.name = a.Text(0);
     } else if (word == QLatin1String("key")) {
         command.kind = CommandKind::Key;
         ParseKey(args("key NAME KEYS"), command);
@@ -363,6 +368,7 @@ bool IsAction(CommandKind kind) {
         case CommandKind::Cell:
         case CommandKind::Pick:
         case CommandKind::Press:
+        case CommandKind::ClickOn:
         case CommandKind::ExpectPicklist:
         case CommandKind::Key:
         case CommandKind::Keys:

@@ -45,6 +45,7 @@ enum class CommandKind {
     ExpectCell,      // expect cell GRID COL ROW "TEXT"
     ExpectPicklist,  // expect picklist GRID COL ROW "ITEM" ...: drops the list, so an action
     Press,           // press NAME: the mouse press alone, no click follows
+    ClickOn,         // clickon NAME: a click on the middle of a control, enabled or not
     Tick,            // tick N
     Resize,          // resize W H
     Screenshot,      // screenshot FILE.png
