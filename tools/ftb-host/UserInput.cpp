@@ -138,6 +138,8 @@ QPoint ClickPoint(QAbstractButton* button) {
 
 void ClickButton(QAbstractButton* button) { Click(button, ClickPoint(button)); }
 
+void ClickControl(QWidget* control) { Click(control, control->rect().center()); }
+
 void PressButton(QAbstractButton* button) {
     const QPointer<QAbstractButton> pressed(button);
     QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, ClickPoint(button));

@@ -17,6 +17,8 @@ namespace ftb::host {
 
 // A left click where the control takes it (a check box or radio button on its box).
 void ClickButton(QAbstractButton* button);
+// A left click in the middle of a control that is no button, such as a text.
+void ClickControl(QWidget* control);
 
 // Focuses the entry field as the Tab key does, selects what it holds, types `text` key by key
 // over it and leaves with Tab. A multi-line text box keeps the focus (Tab would type into it).
