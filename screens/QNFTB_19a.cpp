@@ -44,7 +44,7 @@ TQFTB_19a::TQFTB_19a(interview::TScreenContext& context) : TChildForm(context) {
                      "End Date of Period Covered\rby this Capital Item |2|2|10||F|F||-1|0|",
                      "Value of Capital\rItem Received|2|1|10|0|F|F|2|F||||-1|0|F|",
                      "% Allocated for this Individual|2|1|30|0|F|F|0|F|0|100||-1|0|F|"},
-         .colWidths = {150, 110, 110, 100, 110},
+         .colWidths = {120, 130, 130, 100, 110},
          .claimantField = kClaimantCapitalisedField,
          .spouseField = kSpouseCapitalisedField,
          .hint = kHint,

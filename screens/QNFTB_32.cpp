@@ -1,5 +1,7 @@
 #include "screens/QNFTB_32.h"
 
+#include <algorithm>
+
 #include "controls/XGrid.h"
 #include "interview/ScreenBuilder.h"
 #include "interview/ScreenHelpers.h"
@@ -14,6 +16,8 @@ namespace {
 constexpr int kPayersSectionEndScreen = 7842;
 constexpr int kNoPayersScreen = 7840;
 constexpr int kNameColumn = 0;
+constexpr int kGridHeight = 204;  // the title and every row
+constexpr int kGridMinHeight = 80;
 
 const std::vector<std::string> kRecipients = {
     "Maintenance received throughout the year by the following individuals:",
@@ -28,12 +32,6 @@ const std::vector<std::string> kRecipients = {
 const std::vector<std::string> kHeading = {
     "<s0><S10;T1;A3>List the names of all those who paid <C12;J589>maintenance<.;T1> to any",
     "of the recipients listed above.<.>",
-};
-
-const std::vector<std::string> kHint = {
-    "<X10>Enter each payer once, for example the former spouse who paid maintenance for you or",
-    "for your children. The payers you list here are offered on the maintenance screens that",
-    "follow.",
 };
 
 const char* const kLockedPayerMessage =
@@ -54,7 +52,11 @@ TQFTB_32::TQFTB_32(interview::TScreenContext& context) : TChildForm(context) {
     ShowPrevButton = true;
     const std::vector<std::string> recipients = WithNameList(
         kRecipients, "AllNames", SpousesAndRelevantDependants(context.Store, context.Dialogs));
+    // The table follows the list, however many it names, and keeps within the screen.
     const int listHeight = static_cast<int>(recipients.size()) * kLinePixels + 3;
+    const int gridTop = listHeight + 60;
+    const int gridHeight = std::max(kGridMinHeight, std::min(kGridHeight,
+                                    interview::kDesignHeight - kTextLeft - gridTop));
     interview::Build(
         *this,
         {
@@ -72,7 +74,7 @@ TQFTB_32::TQFTB_32(interview::TScreenContext& context) : TChildForm(context) {
                              .CalculateHeight = true,
                              .Color = kScreenColour}),
             interview::Grid(
-                "XGrid1", interview::kPayerListField, {160, listHeight + 60, 310, 200},
+                "XGrid1", interview::kPayerListField, {160, gridTop, 310, gridHeight},
                 {.ColCount = 1,
                  .RowCount = 10,
                  .Display = {"Name|2|0|30|0|F|F|0|||||-1|0|"},
@@ -84,7 +86,6 @@ TQFTB_32::TQFTB_32(interview::TScreenContext& context) : TChildForm(context) {
                      },
                  .OnKeyDown = [this](QObject*, int& Key,
                                      Qt::KeyboardModifiers) { XGrid1KeyDown(Key); }}),
-            HintBox(kHint),
         });
 }
 

@@ -17,7 +17,7 @@ const std::vector<std::string> kRecipients = {
     "SNames",
     "may affect your FTB entitlement. ",
     "",
-    "<T1>Did any of the above individuals receive spousal maintenance at any time during the "
+    "<T1>Did any of the above individuals receive spousal maintenance at any time during the",
     "income year?<.>",
 };
 
