@@ -96,7 +96,8 @@ void TQFTB_48::FormShow(QObject* /*Sender*/) {
     // Leaving, also backwards, takes the panel away with the screen.
     RegisterLeaveCheck(*this, [this] { Frame().ShowSelectPanel({}); });
     ShowYesNo(*this);
-    Frame().ListBoxFFS()->setCurrentRow(CurrentIndividual(Store()) + 1);
+    if (!Frame().PanelFreeFormSelect()->isHidden())
+        Frame().ListBoxFFS()->setCurrentRow(CurrentIndividual(Store()) + 1);
 }
 
 void TQFTB_48::ListBoxFFSClick(QObject* Sender) {
