@@ -18,15 +18,6 @@ namespace f = fields;
 using data::FieldStore;
 using data::TextList;
 
-// Screen indexes of the steps where the findings are fixed.
-constexpr int kMaritalStatusStep = 21;
-constexpr int kDependantDetailsStep = 27;
-constexpr int kDependantIncomeStep = 30;
-constexpr int kDependantCircumstancesStep = 32;
-constexpr int kMaintenancePayersStep = 39;
-constexpr int kSpousalMaintenanceStep = 43;
-constexpr int kDependantMaintenanceStep = 51;
-
 constexpr int kHadSpouseInYear = 1269;  // "0" is No
 constexpr int kNotBlended = 1256;
 constexpr int kMaintenancePayers = 1264;

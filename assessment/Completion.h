@@ -11,6 +11,15 @@
 
 namespace ftb::assessment {
 
+// Screen indexes of the steps where the findings are fixed.
+constexpr int kMaritalStatusStep = 21;
+constexpr int kDependantDetailsStep = 27;
+constexpr int kDependantIncomeStep = 30;
+constexpr int kDependantCircumstancesStep = 32;
+constexpr int kMaintenancePayersStep = 39;
+constexpr int kSpousalMaintenanceStep = 43;
+constexpr int kDependantMaintenanceStep = 51;
+
 // One finding. The screen index is the screen number less 7800; the worksheet index is the
 // 0-based spouse or dependant worksheet, -1 when the finding concerns no single person.
 struct Warning {

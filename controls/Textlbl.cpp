@@ -136,6 +136,12 @@ void TTextLbl::mousePressEvent(QMouseEvent* event) {
     });
 }
 
+void TTextLbl::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+    if (OnClick) Guarded([this] { OnClick(this); });
+}
+
 void TTextLbl::moveEvent(QMoveEvent* event) {
     SyncBounds();
     QWidget::moveEvent(event);

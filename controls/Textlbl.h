@@ -78,11 +78,14 @@ class TTextLbl : public QWidget {
     TScreenTagEvent OnScreenTag;
     TCheckTagEvent OnCheckTag;
     TColorTagEvent OnColorTag;
+    // A click on the label: the left button pressed and let go over it.
+    std::function<void(QObject* Sender)> OnClick;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -89,6 +89,7 @@ void ApplyText(controls::TTextLbl& text, const TControlDecl& decl, TTextProps& p
     text.OnCheckTag = std::move(props.OnCheckTag);
     text.OnColorTag = std::move(props.OnColorTag);
     text.OnScreenClick = std::move(props.OnScreenClick);
+    text.OnClick = std::move(props.OnClick);
     text.Loaded();
 }
 

@@ -77,6 +77,7 @@ struct TTextProps {
     controls::TCheckTagEvent OnCheckTag{};
     controls::TColorTagEvent OnColorTag{};
     controls::TScreenEvent OnScreenClick{};
+    std::function<void(QObject* Sender)> OnClick{};
 };
 
 // The data grid; Loaded() is called once the specification lines are set.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "assessment/Completion.h"
 #include "assessment/FamilyTests.h"
 #include "controls/Textlbl.h"
 #include "controls/core/StateFields.h"
@@ -32,15 +33,12 @@ constexpr int kSpousalMaintenanceStateField = 1282;
 
 constexpr int kValidateIndex = 58;
 constexpr int kWarningsIndex = 59;
-// The steps whose warnings name the dependant to open, and the marital status steps.
-constexpr int kDependantIncomeIndex = 30;
-constexpr int kDependantCircumstancesIndex = 32;
+// The spouse details, where a spouse missing from the marital status table is deleted.
 constexpr int kSpouseDetailsIndex = 18;
 // After "Validate and complete" the interview leaves with 6601.
 constexpr int kExitGroup = 66;
 constexpr int kExitIndex = 1;
 constexpr int kNoMaintenanceIndex = 50;
-constexpr int kDependantMaintenanceIndex = 51;
 
 enum class TNext { Index, ByMaintenanceRelevance, LeaveInterview };
 
@@ -306,7 +304,7 @@ void TQFTB_38::ChildFormYesNoClick(QObject* /*Sender*/) {
                 data::TextList relevant;
                 assessment::MaintenanceRelevantDependants(Store(), Dialogs(), relevant);
                 Run().ScreenIndex =
-                    relevant.empty() ? kNoMaintenanceIndex : kDependantMaintenanceIndex;
+                    relevant.empty() ? kNoMaintenanceIndex : assessment::kDependantMaintenanceStep;
                 break;
             }
             case TNext::LeaveInterview:
@@ -336,8 +334,8 @@ void TQFTB_38::ListBoxWarningsClick(QObject* /*Sender*/) {
     Run().ScreenIndex = warning.screenIndex;
     Store().SetFieldChecked(kNavigatorEntryField);
     WriteStateField(Store(), kSpousalMaintenanceStateField, 0);
-    if (warning.screenIndex == kDependantIncomeIndex ||
-        warning.screenIndex == kDependantCircumstancesIndex)
+    if (warning.screenIndex == assessment::kDependantIncomeStep ||
+        warning.screenIndex == assessment::kDependantCircumstancesStep)
         WriteStateField(Store(), controls::kCurrentDependantField, warning.worksheetIndex);
 
     if (const auto name = SpouseMissingFromMaritalTable(warning.message)) {

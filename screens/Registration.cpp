@@ -16,9 +16,15 @@
 #include "screens/QNFTB_13_Alternative.h"
 #include "screens/QNFTB_14.h"
 #include "screens/QNFTB_15.h"
+#include "screens/QNFTB_19a.h"
+#include "screens/QNFTB_20.h"
 #include "screens/QNFTB_21.h"
 #include "screens/QNFTB_27.h"
 #include "screens/QNFTB_28.h"
+#include "screens/QNFTB_30.h"
+#include "screens/QNFTB_32.h"
+#include "screens/QNFTB_33.h"
+#include "screens/QNFTB_34.h"
 #include "screens/QNFTB_35.h"
 #include "screens/QNFTB_36.h"
 #include "screens/QNFTB_37.h"
@@ -28,8 +34,11 @@
 #include "screens/QNFTB_41.h"
 #include "screens/QNFTB_42.h"
 #include "screens/QNFTB_43.h"
+#include "screens/QNFTB_47.h"
+#include "screens/QNFTB_48.h"
 #include "screens/QNFTB_49.h"
 #include "screens/QNFTB_51.h"
+#include "screens/QNFTB_57.h"
 #include "screens/QNFTB_58.h"
 #include "screens/QnFTB_01.h"
 #include "screens/QnFTB_02.h"
@@ -78,6 +87,15 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
         {"TQFTB_43", Make<TQFTB_43>},
         {"TQFTB_58", Make<TQFTB_58>},
         {"TQFTB_13_Alternative", Make<TQFTB_13_Alternative>},
+        {"TQFTB_33", Make<TQFTB_33>},
+        {"TQFTB_32", Make<TQFTB_32>},
+        {"TQFTB_34", Make<TQFTB_34>},
+        {"TQFTB_47", Make<TQFTB_47>},
+        {"TQFTB_48", Make<TQFTB_48>},
+        {"TQFTB_30", Make<TQFTB_30>},
+        {"TQFTB_19a", Make<TQFTB_19a>},
+        {"TQFTB_20", Make<TQFTB_20>},
+        {"TQFTB_57", Make<TQFTB_57>},
     };
     for (const TScreenClass& screenClass : classes)
         registry.Register(screenClass.name, screenClass.factory);

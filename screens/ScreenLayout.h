@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/core/TextCanvas.h"
+#include "interview/Child.h"
 #include "interview/ScreenBuilder.h"
 
 namespace ftb::screens {

@@ -26,7 +26,8 @@ function(png_size path out_width out_height)
 endfunction()
 
 foreach(number 7803 7804 7805 7806 7807 7808 7812 7816 7822 7826 7837 7842 7849 7858 7859
-               7817 7818 7819 7820 7821 7823 7824 7825)
+               7817 7818 7819 7820 7821 7823 7824 7825 7838 7839 7840 7841 7843 7844
+               7845 7846 7847 7848 7850)
   png_size(${FOLDER}/${number}.png width height)
   if(NOT width EQUAL 630 OR NOT height EQUAL 482)
     message(FATAL_ERROR "${number}.png is ${width} x ${height}, not 630 x 482")

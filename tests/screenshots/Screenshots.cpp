@@ -107,6 +107,27 @@ void TwoSpouses(FieldStore& store) {
     returns.Table(1291, {{"You", "01/10/2001", "30/06/2002"}});
 }
 
+// The claimant and a spouse with payers, a child whose maintenance may matter, and the spouse's
+// capitalised maintenance; the spouse is the current individual.
+void MaintenanceOfASpouse(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.Text(1269, "1");
+    returns.AddSpouse(WorksheetBuilder("Ann  Lee (123 456 782)")
+                          .Table(728, {{"Bob Smith", "01/07/2001", "30/06/2002", "5000", "100"}}));
+    returns.AddDependant(ftb::test_support::Dependant("Zoe Ford", "10/03/1995"));
+    returns.Table(1264, {{"Bob Smith"}, {"Zed Jones"}});
+    store.SetFieldStr(1279, "0");
+}
+
+// Every individual's questions are finished: 7844 offers them all in the select panel.
+void MaintenanceDone(FieldStore& store) {
+    ReturnBuilder returns(store);
+    returns.AddSpouse(WorksheetBuilder("Ann  Lee (123 456 782)").Text(1106, "1"));
+    returns.Table(1264, {{"Bob Smith"}});
+    returns.Text(1257, "1");
+    returns.Text(1279, "-1");
+}
+
 void Save(QWidget& widget, const std::string& path) {
     // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
     (void)widget.grab();
@@ -173,6 +194,10 @@ int main(int argc, char** argv) {
         {7820, NothingAnswered}, {7821, TwoSpouses},      {7823, NothingAnswered},
         {7824, TwoSpouses},      {7825, NothingAnswered},
         {7833, FullChangeTable},
+        {7838, NothingAnswered}, {7839, MaintenanceOfASpouse}, {7840, NothingAnswered},
+        {7841, NothingAnswered}, {7843, MaintenanceOfASpouse}, {7844, MaintenanceDone},
+        {7845, MaintenanceOfASpouse}, {7846, MaintenanceOfASpouse},
+        {7847, MaintenanceOfASpouse}, {7848, NothingAnswered}, {7850, NothingAnswered},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);

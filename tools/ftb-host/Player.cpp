@@ -286,10 +286,14 @@ QString Player::RunAction(const ScriptCommand& command) {
         case CommandKind::Start:
             Start(command);
             break;
-        case CommandKind::Click:
-            ClickButton(As<QAbstractButton>(FindUsableControl(command.name, Match::NameOrCaption),
-                                            "a button"));
+        case CommandKind::Click: {
+            QWidget* control = FindUsableControl(command.name, Match::NameOrCaption);
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                ClickButton(button);
+            else
+                ClickOn(control);
             break;
+        }
         case CommandKind::Type:
             TypeInto(FindUsableControl(command.name), command.text);
             break;

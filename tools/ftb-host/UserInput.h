@@ -17,7 +17,8 @@ namespace ftb::host {
 
 // A left click where the control takes it (a check box or radio button on its box).
 void ClickButton(QAbstractButton* button);
-// A click on the middle of the control; a disabled control leaves it to the one behind it.
+// A click on the middle of the control (a text, say); a disabled control leaves it to the one
+// behind it.
 void ClickOn(QWidget* control);
 
 // Focuses the entry field as the Tab key does, selects what it holds, types `text` key by key
