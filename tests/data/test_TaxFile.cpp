@@ -805,7 +805,9 @@ TEST_F(TaxFileTest, ReturnThatIsNoRegularFileIsRefusedAtOnce) {
                   "Cannot save file \"" + c.path + "\". " + c.reason);
     }
     EXPECT_EQ(stdfs::status(path_).type(), stdfs::file_type::fifo);
-    if (madeDevice) EXPECT_EQ(stdfs::status(device).type(), stdfs::file_type::character);
+    if (madeDevice) {
+        EXPECT_EQ(stdfs::status(device).type(), stdfs::file_type::character);
+    }
     EXPECT_TRUE(stdfs::is_directory(dir_));
 }
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # File names that are not UTF-8 reach the file system as their bytes: the return named by
-# ftb-host's --file, a script played with --play from a folder so named, and the answers file
-# its start command names beside it.
+# ftb-host's --file, and a script played with --play from a folder so named, with the answers
+# file its start command names beside it (the script itself is UTF-8 text).
 # Usage: non-utf8-paths.sh FTB-HOST MODULE FTBFILE
 set -eu
 host=$1 module=$2 ftbfile=$3
@@ -22,8 +22,8 @@ name=$(printf 'bad\377\376.TAX')
 scripts="$dir/$(printf 'scripts\377')"
 mkdir "$scripts"
 printf '{"group": 78, "index": 9, "history": [],\n "fields": [\n  {"field": 1, "kind": "fkShortText", "text": "876543210"},\n  {"field": 1268, "kind": "fkInteger", "value": 1}]}\n' \
-    > "$scripts/$(printf 'answers\376.json')"
-printf 'start 7809 --from %s\nexpect screen 7809\nquit\nexpect field 1268 "1"\n' \
-    "$(printf 'answers\376.json')" > "$scripts/$(printf 'play\376.play')"
+    > "$scripts/answers.json"
+printf 'start 7809 --from answers.json\nexpect screen 7809\nquit\nexpect field 1268 "1"\n' \
+    > "$scripts/$(printf 'play\376.play')"
 "$host" --module "$module" --play "$scripts/$(printf 'play\376.play')" || fail "ftb-host --play"
 echo "2 passed, 0 failed"
