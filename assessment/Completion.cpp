@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
 #include <variant>
 
 #include "assessment/Calendar.h"
@@ -48,12 +49,12 @@ struct Answered {
     bool operator()(bool checked) const { return checked; }
 };
 
-bool WorksheetHas(const FieldStore& store, int list, int worksheet, int field) {
-    return std::visit(Answered{}, store.GetWorksheetValue(list, worksheet, field));
+bool WorksheetHas(const data::WorksheetEntries& worksheet, int field) {
+    return std::visit(Answered{}, worksheet.Value(field));
 }
 
-bool DependantHas(const FieldStore& store, int dependant, int field) {
-    return WorksheetHas(store, data::kDependantList, dependant, field);
+bool DependantHas(const FamilyRecords& family, const DependantRecord& dependant, int field) {
+    return WorksheetHas(family.DependantWorksheets().Worksheet(dependant.index), field);
 }
 
 std::optional<std::int32_t> ParseInt(std::string_view text) {
@@ -69,11 +70,11 @@ std::optional<std::int32_t> PersonIndex(const std::string& line) {
 }
 
 // The first person of the list whose maintenance questions are not finished.
-std::optional<std::int32_t> FirstNotDone(const FieldStore& store, int list,
+std::optional<std::int32_t> FirstNotDone(const data::WorksheetIndex& worksheets,
                                          const TextList& people) {
     for (const std::string& line : people) {
         const auto index = PersonIndex(line);
-        if (index && !WorksheetHas(store, list, *index, kMaintenanceDone)) return index;
+        if (index && !WorksheetHas(worksheets.Worksheet(*index), kMaintenanceDone)) return index;
     }
     return std::nullopt;
 }
@@ -84,14 +85,14 @@ void Add(TextList& lines, std::int32_t screen, std::int32_t worksheet, std::stri
     lines.push_back(std::move(message));
 }
 
-bool Contains(const TextList& lines, std::int32_t screen, std::int32_t worksheet,
-              const std::string& message) {
+// The worksheet texts of the findings in `lines` with this screen and message.
+std::unordered_set<std::string> WorksheetsWith(const TextList& lines, std::int32_t screen,
+                                               const std::string& message) {
     const std::string screenText = std::to_string(screen);
-    const std::string worksheetText = std::to_string(worksheet);
+    std::unordered_set<std::string> worksheets;
     for (std::size_t i = 0; i + 2 < lines.size(); i += 3)
-        if (lines[i] == screenText && lines[i + 1] == worksheetText && lines[i + 2] == message)
-            return true;
-    return false;
+        if (lines[i] == screenText && lines[i + 2] == message) worksheets.insert(lines[i + 1]);
+    return worksheets;
 }
 
 // Whether every day of the income year lies in exactly one row with a readable start and end.
@@ -124,7 +125,8 @@ bool MaritalTableNeeded(const FieldStore& store) {
              store.FieldChecked(f::kSpouseAtYearStart));
 }
 
-void CheckMaritalStatus(const FieldStore& store, TextList& lines) {
+void CheckMaritalStatus(const FamilyRecords& family, TextList& lines) {
+    const FieldStore& store = family.Store();
     if (!MaritalTableNeeded(store)) return;
     const TextList* table = store.GetFieldLst(f::kMaritalStatus);
     if (table == nullptr) {
@@ -132,73 +134,80 @@ void CheckMaritalStatus(const FieldStore& store, TextList& lines) {
             "Family circumstance period table needs to be completed");
         return;
     }
-    for (int spouse = 0; spouse < WorksheetCount(store, data::kSpouseList); ++spouse) {
-        const std::string name = WorksheetName(store, data::kSpouseList, spouse);
-        bool listed = false;
-        for (std::size_t row = 0; row < table->size() && !listed; row += kMaritalColumns)
-            listed = (*table)[row] == name;
-        if (!listed) Add(lines, kMaritalStatusStep, spouse, name + " Not in marital status table");
-    }
+    std::unordered_set<std::string> listed;
+    for (std::size_t row = 0; row < table->size(); row += kMaritalColumns)
+        listed.insert((*table)[row]);
+    for (const SpouseRecord& spouse : family.Spouses())
+        if (!listed.count(spouse.name))
+            Add(lines, kMaritalStatusStep, spouse.index, spouse.name + " Not in marital status table");
     // This finding has always named worksheet index 1, whatever the table holds.
     if (!EveryDayInOneRow(*table))
         Add(lines, kMaritalStatusStep, 1, "Missing or overlapping dates in marital status table");
 }
 
 // The dependant's age on 1 July 2001; nothing without a readable date of birth.
-std::optional<int> AgeAtYearStart(const FieldStore& store, int dependant) {
-    const auto birth = DateOfBirth(store, dependant);
-    if (!birth) return std::nullopt;
-    return AgeAt(*birth, kYearStart);
+std::optional<int> AgeAtYearStart(const DependantRecord& dependant) {
+    if (!dependant.birth) return std::nullopt;
+    return AgeAt(*dependant.birth, kYearStart);
 }
 
-void CheckDependantAgeAndIncome(const FieldStore& store, TextList& lines) {
-    for (int dependant = 0; dependant < WorksheetCount(store, data::kDependantList); ++dependant) {
-        const auto age = AgeAtYearStart(store, dependant);
+void CheckDependantAgeAndIncome(const FamilyRecords& family, TextList& lines) {
+    for (const DependantRecord& dependant : family.Dependants()) {
+        const auto age = AgeAtYearStart(dependant);
         if (!age) {
-            Add(lines, kDependantDetailsStep, dependant, "Dependant age missing");
+            Add(lines, kDependantDetailsStep, dependant.index, "Dependant age missing");
             continue;
         }
-        if (DependantDepartedBefore(store, dependant, kYearStart)) continue;
-        const bool studyingAllYear = DependantHas(store, dependant, f::kEducationAllYear);
+        if (DependantDepartedBefore(dependant, kYearStart)) continue;
+        const bool studyingAllYear = DependantHas(family, dependant, f::kEducationAllYear);
         const bool incomeNeeded =
             (*age >= 5 && *age <= 15 && !studyingAllYear) || (*age >= 16 && *age <= 25);
         const bool incomeMissing =
             std::any_of(std::begin(kIncomeFields), std::end(kIncomeFields),
-                        [&](int field) { return !DependantHas(store, dependant, field); });
+                        [&](int field) { return !DependantHas(family, dependant, field); });
         if (incomeNeeded && incomeMissing)
-            Add(lines, kDependantIncomeStep, dependant, "Dependant ATI details missing");
+            Add(lines, kDependantIncomeStep, dependant.index, "Dependant ATI details missing");
     }
 }
 
-void CheckDependantCircumstances(const FieldStore& store, TextList& lines) {
+// A dependant gets at most one such finding; one the list already held counts too.
+void CheckDependantCircumstances(const FamilyRecords& family, TextList& lines) {
     const std::string message = "Dependant circumstance data incomplete";
-    for (int dependant = 0; dependant < WorksheetCount(store, data::kDependantList); ++dependant) {
-        const auto age = AgeAtYearStart(store, dependant);
-        if (!age || *age > 25 || DependantDepartedBefore(store, dependant, kYearStart)) continue;
-        if (*age > 15 && DependantATI(store, dependant) > kDependantIncomeLimit) continue;
+    const std::unordered_set<std::string> reported =
+        WorksheetsWith(lines, kDependantCircumstancesStep, message);
+    for (const DependantRecord& dependant : family.Dependants()) {
+        const auto age = AgeAtYearStart(dependant);
+        if (!age || *age > 25 || DependantDepartedBefore(dependant, kYearStart)) continue;
+        if (*age > 15 && dependant.income > kDependantIncomeLimit) continue;
         const bool incomplete =
             std::any_of(std::begin(kCircumstanceFields), std::end(kCircumstanceFields),
-                        [&](int field) { return !DependantHas(store, dependant, field); });
-        if (incomplete && !Contains(lines, kDependantCircumstancesStep, dependant, message))
-            Add(lines, kDependantCircumstancesStep, dependant, message);
+                        [&](int field) { return !DependantHas(family, dependant, field); });
+        if (incomplete && !reported.count(std::to_string(dependant.index)))
+            Add(lines, kDependantCircumstancesStep, dependant.index, message);
     }
 }
 
 }  // namespace
 
 bool RunCompletionChecks(const FieldStore& store, platform::Dialogs& dialogs, TextList& lines) {
+    return RunCompletionChecks(FamilyRecords(store), dialogs, lines);
+}
+
+bool RunCompletionChecks(const FamilyRecords& family, platform::Dialogs& dialogs,
+                         TextList& lines) {
+    const FieldStore& store = family.Store();
     const std::size_t before = lines.size();
-    CheckMaritalStatus(store, lines);
-    CheckDependantAgeAndIncome(store, lines);
-    CheckDependantCircumstances(store, lines);
+    CheckMaritalStatus(family, lines);
+    CheckDependantAgeAndIncome(family, lines);
+    CheckDependantCircumstances(family, lines);
     // A payer table saved empty is still an answer; only a list never made is missing.
     if (store.GetFieldLst(kMaintenancePayers) == nullptr &&
         !store.FieldChecked(kNoMaintenancePayers))
         Add(lines, kMaintenancePayersStep, kNone, "Maintenance payers information required");
     std::int32_t pending = kNone;
-    if (!DependantMaintenanceDone(store, dialogs, pending))
+    if (!DependantMaintenanceDone(family, dialogs, pending))
         Add(lines, kDependantMaintenanceStep, kNone, "Dependant maintenance information required");
-    if (!SpousalMaintenanceDone(store, true, pending))
+    if (!SpousalMaintenanceDone(store, family.SpouseWorksheets(), true, pending))
         Add(lines, kSpousalMaintenanceStep, kNone, "Spousal maintenance information required");
     return lines.size() == before;
 }
@@ -217,6 +226,12 @@ std::vector<Warning> WarningsFromLines(const TextList& lines) {
 
 bool SpousalMaintenanceDone(const FieldStore& store, bool payerCondition,
                             std::int32_t& pending) {
+    return SpousalMaintenanceDone(store, data::WorksheetIndex(store, data::kSpouseList),
+                                  payerCondition, pending);
+}
+
+bool SpousalMaintenanceDone(const FieldStore& store, const data::WorksheetIndex& spouseWorksheets,
+                            bool payerCondition, std::int32_t& pending) {
     pending = kNone;
     if (payerCondition) {
         const TextList* payers = store.GetFieldLst(kMaintenancePayers);
@@ -226,8 +241,8 @@ bool SpousalMaintenanceDone(const FieldStore& store, bool payerCondition,
     }
     if (store.GetFieldText(kClaimantMaintenanceDone) != "1") return false;
     TextList spouses;
-    SpouseList(store, spouses);
-    const auto first = FirstNotDone(store, data::kSpouseList, spouses);
+    SpouseList(spouseWorksheets, spouses);
+    const auto first = FirstNotDone(spouseWorksheets, spouses);
     if (!first) return true;
     pending = *first;
     return false;
@@ -235,10 +250,15 @@ bool SpousalMaintenanceDone(const FieldStore& store, bool payerCondition,
 
 bool DependantMaintenanceDone(const FieldStore& store, platform::Dialogs& dialogs,
                               std::int32_t& pending) {
+    return DependantMaintenanceDone(FamilyRecords(store), dialogs, pending);
+}
+
+bool DependantMaintenanceDone(const FamilyRecords& family, platform::Dialogs& dialogs,
+                              std::int32_t& pending) {
     pending = kNone;
     TextList relevant;
-    MaintenanceRelevantDependants(store, dialogs, relevant);
-    const auto first = FirstNotDone(store, data::kDependantList, relevant);
+    MaintenanceRelevantDependants(family, dialogs, relevant);
+    const auto first = FirstNotDone(family.DependantWorksheets(), relevant);
     if (!first) return true;
     pending = *first;
     return false;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "assessment/FamilyRecords.h"
 #include "data/FieldStore.h"
 #include "platform/Dialogs.h"
 
@@ -35,6 +36,9 @@ struct Warning {
 // dependants' maintenance matters may show the spouse income message through `dialogs`.
 bool RunCompletionChecks(const data::FieldStore& store, platform::Dialogs& dialogs,
                          data::TextList& lines);
+// The same on the records of a request that asks more (see FamilyRecords).
+bool RunCompletionChecks(const FamilyRecords& family, platform::Dialogs& dialogs,
+                         data::TextList& lines);
 
 // The findings held in such lines, in order; an incomplete last triple is ignored.
 std::vector<Warning> WarningsFromLines(const data::TextList& lines);
@@ -44,10 +48,16 @@ std::vector<Warning> WarningsFromLines(const data::TextList& lines);
 // the claimant's own questions are not finished).
 bool SpousalMaintenanceDone(const data::FieldStore& store, bool payerCondition,
                             std::int32_t& pending);
+bool SpousalMaintenanceDone(const data::FieldStore& store,
+                            const data::WorksheetIndex& spouseWorksheets, bool payerCondition,
+                            std::int32_t& pending);
 
 // True when every maintenance-relevant dependant's maintenance questions are finished.
 // `pending` is the first dependant not done, or -1.
 bool DependantMaintenanceDone(const data::FieldStore& store, platform::Dialogs& dialogs,
+                              std::int32_t& pending);
+// The same on the records of a request that asks more (see FamilyRecords).
+bool DependantMaintenanceDone(const FamilyRecords& family, platform::Dialogs& dialogs,
                               std::int32_t& pending);
 
 }  // namespace ftb::assessment

@@ -29,16 +29,6 @@ Currency ClaimantAmount(const data::FieldStore& store, int field) {
     return Currency::FromValue(store.GetFieldVal(field, true));
 }
 
-// A worksheet amount rounded to cents; nothing when absent. The explicit zero is present and
-// rounds to 0.
-std::optional<Currency> WorksheetCents(const data::FieldStore& store, int list, int worksheet,
-                                       int field) {
-    const auto value = store.GetWorksheetValue(list, worksheet, field);
-    const auto* number = std::get_if<long double>(&value);
-    if (!number) return std::nullopt;
-    return Currency::FromValue(*number).RoundedToCents();
-}
-
 std::string MissingSpouseIncomeMessage(const std::string& name) {
     return "You have not entered some of the income details required for " + name +
            " please complete " +
@@ -46,16 +36,14 @@ std::string MissingSpouseIncomeMessage(const std::string& name) {
            "stage.";
 }
 
-bool AgeAndIncomeTest(const data::FieldStore& store, int dependant, Date date,
-                      bool studyOverTheYear) {
-    const std::optional<Date> birth = DateOfBirth(store, dependant);
-    if (!birth) return false;
-    const int age = AgeAt(*birth, date);
+bool AgeAndIncomeTest(const DependantRecord& dependant, Date date, bool studyOverTheYear) {
+    if (!dependant.birth) return false;
+    const int age = AgeAt(*dependant.birth, date);
     const auto inEducation = [&] {
-        return studyOverTheYear ? FullTimeEducationInYear(store, dependant)
-                                : FullTimeEducationOnDate(store, dependant, date);
+        return studyOverTheYear ? FullTimeEducationInYear(dependant)
+                                : FullTimeEducationOnDate(dependant, date);
     };
-    const auto belowLimit = [&] { return DependantATI(store, dependant) < kDependantIncomeLimit; };
+    const auto belowLimit = [&] { return dependant.income < kDependantIncomeLimit; };
     if (age < 0) return studyOverTheYear && age == -1;
     if (age <= 4) return true;
     if (age <= 15) return inEducation() || belowLimit();
@@ -64,20 +52,54 @@ bool AgeAndIncomeTest(const data::FieldStore& store, int dependant, Date date,
     return false;
 }
 
-std::string ListLine(const data::FieldStore& store, int list, int worksheet) {
-    return std::to_string(worksheet) + "=" + WorksheetName(store, list, worksheet);
+// The thresholds for the counts of dependants they count; both only grow with each one counted.
+Currency BaseRateFor(int under13, int from13To15) {
+    if (under13 + from13To15 == 0) return Currency();
+    const int extra = (under13 >= 1) + (under13 >= 4) + (from13To15 >= 1) + (from13To15 >= 3) +
+                      (from13To15 >= 5);
+    return kBaseRateStart + Currency::FromUnits(kPerChildUnder13.Units() * under13) +
+           Currency::FromUnits(kPerChild13To15.Units() * from13To15) + Currency::FromDollars(extra);
+}
+
+Currency HigherIncomeFor(int counted) {
+    if (counted == 0) return Currency();
+    return kHigherIncomeBase + Currency::FromUnits(kPerDependant.Units() * counted);
+}
+
+// Whether the income fails the thresholds however many dependants pass their tests on the date:
+// it is not below the base-rate threshold, or above the HIT, even with every dependant born by
+// then counted (for the base rate every one under 16). The dependant tests are then not run.
+bool IncomeAboveEveryThreshold(const FamilyRecords& family, Date date, Currency income) {
+    int born = 0;
+    int under13 = 0;
+    int from13To15 = 0;
+    for (const DependantRecord& dependant : family.Dependants()) {
+        if (!dependant.birth || date < *dependant.birth) continue;
+        ++born;
+        const int age = AgeAt(*dependant.birth, date);
+        if (age < kMaintenanceAge) ++(age < kOlderChildAge ? under13 : from13To15);
+    }
+    return !(income < BaseRateFor(under13, from13To15)) || income > HigherIncomeFor(born);
+}
+
+std::string ListLine(int worksheet, const std::string& name) {
+    return std::to_string(worksheet) + "=" + name;
 }
 
 }  // namespace
 
 bool ClaimantTest(const data::FieldStore& store, Date date, TraceSink& trace) {
-    bool result = !BlindRateAtDate(store, date);
+    return ClaimantTest(FamilyRecords(store), date, trace);
+}
+
+bool ClaimantTest(const FamilyRecords& family, Date date, TraceSink& trace) {
+    bool result = !BlindRateAtDate(family, date);
     if (result) {
-        result = ResidentAtDate(store, date);
+        result = ResidentAtDate(family, date);
         trace.ReportStep("Residency", result);
     }
     if (!result) return false;
-    const data::TextList overseas = ClaimantOverseas(store);
+    const std::vector<Absence>& overseas = family.ClaimantOverseas();
     result = !AwayOver26Weeks(overseas, date);
     trace.ReportStep("Overseas ", result);
     if (result) {
@@ -85,7 +107,7 @@ bool ClaimantTest(const data::FieldStore& store, Date date, TraceSink& trace) {
         trace.ReportStep("Greater than 3 Years OS ", result);
     }
     if (result) {
-        result = !ClaimantDepartedBefore(store, date);
+        result = !ClaimantDepartedBefore(family, date);
         trace.ReportStep("Overseas Permanent Departure ", result);
     }
     return result;
@@ -93,65 +115,74 @@ bool ClaimantTest(const data::FieldStore& store, Date date, TraceSink& trace) {
 
 bool DependantTest(const data::FieldStore& store, int dependant, int purpose, Date date,
                    TraceSink& trace) {
+    return DependantTest(ReadDependant(store, dependant), purpose, date, trace);
+}
+
+bool DependantTest(const DependantRecord& dependant, int purpose, Date date, TraceSink& trace) {
     trace.ReportDate(date);
     // A dependant without a readable date of birth fails here, whatever the purpose.
-    const std::optional<Date> birth = DateOfBirth(store, dependant);
-    bool result = birth && *birth <= date;
-    const int age = result ? AgeAt(*birth, date) : 0;
+    bool result = dependant.birth && *dependant.birth <= date;
+    const int age = result ? AgeAt(*dependant.birth, date) : 0;
 
     if (result && purpose == dpMaintenance) result = age < kMaintenanceAge;
     trace.ReportStep("Under 16 if for maintenace purposes", result);
 
-    if (result) result = !DependantDepartedBefore(store, dependant, date);
+    if (result) result = !DependantDepartedBefore(dependant, date);
     trace.ReportStep("Permanent Departure", result);
 
     if (result && age >= kMaintenanceAge)
-        result = !CircumstanceState(store, dependant, ciSchemePayment, date);
+        result = !CircumstanceState(dependant, ciSchemePayment, date);
 
-    if (result) result = !CircumstanceState(store, dependant, ciPayment, date);
+    if (result) result = !CircumstanceState(dependant, ciPayment, date);
     trace.ReportStep("In receipt of Social security", result);
 
-    if (result) result = SharedCareOnDate(store, dependant, date) >= kMinimumSharedCare;
+    if (result) result = SharedCareOnDate(dependant, date) >= kMinimumSharedCare;
     trace.ReportStep("Shared care >= 10 %", result);
 
     if (result)
-        result = !(CircumstanceState(store, dependant, ciAbsentWithoutConsent, date) &&
-                   date - kGrace >= AbsenceStart(store, dependant, date));
+        result = !(CircumstanceState(dependant, ciAbsentWithoutConsent, date) &&
+                   date - kGrace >= AbsenceStart(dependant, date));
     trace.ReportStep("Absent Without consent", result);
 
     if (result) {
-        const data::TextList overseas = DependantOverseas(store, dependant);
         if (purpose == dpMaintenance) {
-            result = !AwayOver26Weeks(overseas, date);
+            result = !AwayOver26Weeks(dependant.overseas, date);
             trace.ReportStep("Overseas", result);
         }
         if (result) {
-            result = !AwayThreeYears(overseas, date);
+            result = !AwayThreeYears(dependant.overseas, date);
             trace.ReportStep("Overseas More than 3 years", result);
         }
     }
 
-    if (result) result = CircumstanceState(store, dependant, ciResident, date);
+    if (result) result = CircumstanceState(dependant, ciResident, date);
     trace.ReportStep("Australian Residency", result);
 
     if (result) {
-        if (DeceasedBefore(store, dependant, date))
-            result = purpose != dpDayTest &&
-                     date - kGrace < DateOfDeath(store, dependant) + days{1};
+        if (DeceasedBefore(dependant, date))
+            result = purpose != dpDayTest && date - kGrace < DateOfDeath(dependant) + days{1};
         trace.ReportStep("Alive", result);
     }
 
-    if (result) result = AgeAndIncomeTestOnDate(store, dependant, date);
+    if (result) result = AgeAndIncomeTestOnDate(dependant, date);
     trace.ReportStep("Income Thresholds", result);
     return result;
 }
 
 bool AgeAndIncomeTestOnDate(const data::FieldStore& store, int dependant, Date date) {
-    return AgeAndIncomeTest(store, dependant, date, false);
+    return AgeAndIncomeTestOnDate(ReadDependant(store, dependant), date);
+}
+
+bool AgeAndIncomeTestOnDate(const DependantRecord& dependant, Date date) {
+    return AgeAndIncomeTest(dependant, date, false);
 }
 
 bool AgeAndIncomeTestForYear(const data::FieldStore& store, int dependant, Date date) {
-    return AgeAndIncomeTest(store, dependant, date, true);
+    return AgeAndIncomeTestForYear(ReadDependant(store, dependant), date);
+}
+
+bool AgeAndIncomeTestForYear(const DependantRecord& dependant, Date date) {
+    return AgeAndIncomeTest(dependant, date, true);
 }
 
 Currency DependantIncome(const DependantAmounts& amounts) {
@@ -163,32 +194,17 @@ Currency DependantIncome(const DependantAmounts& amounts) {
 }
 
 Currency DependantATI(const data::FieldStore& store, int dependant) {
-    const auto stored = [&](int field) {
-        const auto value = store.GetWorksheetValue(data::kDependantList, dependant, field);
-        const auto* number = std::get_if<long double>(&value);
-        return number ? *number : 0.0L;
-    };
-    return DependantIncome({.TaxableIncome = stored(f::kDependantTaxableIncome),
-                            .FringeBenefits = stored(f::kDependantFringeBenefits),
-                            .RentalLosses = stored(f::kDependantRentalLosses),
-                            .Pensions = stored(f::kDependantPensions),
-                            .ForeignIncome = stored(f::kDependantForeignIncome),
-                            .MaintenancePaid = stored(f::kDependantMaintenancePaid)});
+    return ReadDependant(store, dependant).income;
 }
 
 Currency SpouseATI(const data::FieldStore& store, platform::Dialogs& dialogs, int spouse) {
-    bool missing = false;
-    const auto cents = [&](int field) {
-        const auto amount = WorksheetCents(store, data::kSpouseList, spouse, field);
-        missing = missing || !amount;
-        return amount.value_or(Currency());
-    };
-    const Currency total = cents(f::kSpouseTaxableIncome) + cents(f::kSpouseFringeBenefits) +
-                           cents(f::kSpouseRentalLosses) + cents(f::kSpousePensions) +
-                           cents(f::kSpouseForeignIncome) - cents(f::kSpouseMaintenancePaid);
-    if (missing)
-        dialogs.Error(MissingSpouseIncomeMessage(WorksheetName(store, data::kSpouseList, spouse)));
-    return total;
+    const data::WorksheetIndex spouses(store, data::kSpouseList);
+    return SpouseATI(SpouseRecord(spouses.Worksheet(spouse), spouse), dialogs);
+}
+
+Currency SpouseATI(const SpouseRecord& spouse, platform::Dialogs& dialogs) {
+    if (spouse.incomeMissing) dialogs.Error(MissingSpouseIncomeMessage(spouse.name));
+    return spouse.income;
 }
 
 Currency ClaimantATI(const data::FieldStore& store) {
@@ -204,48 +220,63 @@ Currency ClaimantATI(const data::FieldStore& store) {
 }
 
 Currency FamilyATI(const data::FieldStore& store, platform::Dialogs& dialogs, Date date) {
-    const int partner = PartnerAtDate(store, date);
-    const Currency spouse = partner == kNone ? Currency() : SpouseATI(store, dialogs, partner);
-    return spouse + ClaimantATI(store);
+    return FamilyATI(FamilyRecords(store), dialogs, date);
+}
+
+Currency FamilyATI(const FamilyRecords& family, platform::Dialogs& dialogs, Date date) {
+    const int partner = PartnerAtDate(family, date);
+    const Currency spouse =
+        partner == kNone
+            ? Currency()
+            : SpouseATI(family.Spouses()[static_cast<std::size_t>(partner)], dialogs);
+    return spouse + family.ClaimantIncome();
 }
 
 Currency BaseRateThreshold(const data::FieldStore& store, Date date, TraceSink& trace) {
+    return BaseRateThreshold(FamilyRecords(store), date, trace);
+}
+
+Currency BaseRateThreshold(const FamilyRecords& family, Date date, TraceSink& trace) {
     int under13 = 0;
     int from13To15 = 0;
-    const int dependants = WorksheetCount(store, data::kDependantList);
-    for (int dependant = 0; dependant < dependants; ++dependant) {
-        const std::optional<Date> birth = DateOfBirth(store, dependant);
-        if (!birth) continue;
-        const int age = AgeAt(*birth, date);
-        if (age >= kMaintenanceAge || !DependantTest(store, dependant, dpMaintenance, date, trace))
+    for (const DependantRecord& dependant : family.Dependants()) {
+        if (!dependant.birth) continue;
+        const int age = AgeAt(*dependant.birth, date);
+        if (age >= kMaintenanceAge || !DependantTest(dependant, dpMaintenance, date, trace))
             continue;
         ++(age < kOlderChildAge ? under13 : from13To15);
     }
-    if (under13 + from13To15 == 0) return Currency();
-    const int extra = (under13 >= 1) + (under13 >= 4) + (from13To15 >= 1) + (from13To15 >= 3) +
-                      (from13To15 >= 5);
-    return kBaseRateStart + Currency::FromUnits(kPerChildUnder13.Units() * under13) +
-           Currency::FromUnits(kPerChild13To15.Units() * from13To15) + Currency::FromDollars(extra);
+    return BaseRateFor(under13, from13To15);
 }
 
 Currency HigherIncomeThreshold(const data::FieldStore& store, Date date, TraceSink& trace) {
+    return HigherIncomeThreshold(FamilyRecords(store), date, trace);
+}
+
+Currency HigherIncomeThreshold(const FamilyRecords& family, Date date, TraceSink& trace) {
     int counted = 0;
-    const int dependants = WorksheetCount(store, data::kDependantList);
-    for (int dependant = 0; dependant < dependants; ++dependant)
-        if (DependantTest(store, dependant, dpHigherIncomeThreshold, date, trace)) ++counted;
-    if (counted == 0) return Currency();
-    return kHigherIncomeBase + Currency::FromUnits(kPerDependant.Units() * counted);
+    for (const DependantRecord& dependant : family.Dependants())
+        if (DependantTest(dependant, dpHigherIncomeThreshold, date, trace)) ++counted;
+    return HigherIncomeFor(counted);
 }
 
 bool FamilyCircumstanceTest(const data::FieldStore& store, platform::Dialogs& dialogs, Date date,
                             TraceSink& trace) {
+    return FamilyCircumstanceTest(FamilyRecords(store), dialogs, date, trace);
+}
+
+bool FamilyCircumstanceTest(const FamilyRecords& family, platform::Dialogs& dialogs, Date date,
+                            TraceSink& trace) {
     trace.WriteLine("<BR><B><i>Start family circumstance test</B></i>");
-    bool passed = ClaimantTest(store, date, trace);
+    bool passed = ClaimantTest(family, date, trace);
     if (passed) {
-        const Currency income = FamilyATI(store, dialogs, date);
-        const Currency higherThreshold = HigherIncomeThreshold(store, date, trace);
-        const Currency baseThreshold = BaseRateThreshold(store, date, trace);
-        passed = income < baseThreshold && income <= higherThreshold;
+        const Currency income = FamilyATI(family, dialogs, date);
+        passed = !IncomeAboveEveryThreshold(family, date, income);
+        if (passed) {
+            const Currency higherThreshold = HigherIncomeThreshold(family, date, trace);
+            const Currency baseThreshold = BaseRateThreshold(family, date, trace);
+            passed = income < baseThreshold && income <= higherThreshold;
+        }
         if (passed)
             trace.WriteLine("Passed Threshold Base rate and HIT for " + data::FormatDate(date));
     }
@@ -257,23 +288,27 @@ bool FamilyCircumstanceTest(const data::FieldStore& store, platform::Dialogs& di
 
 void MaintenanceRelevantDependants(const data::FieldStore& store, platform::Dialogs& dialogs,
                                    data::TextList& lines, TraceSink& trace) {
-    std::vector<int> candidates;
-    const int dependants = WorksheetCount(store, data::kDependantList);
-    for (int dependant = 0; dependant < dependants; ++dependant) {
-        const std::optional<Date> birth = DateOfBirth(store, dependant);
-        if (birth && AgeAt(*birth, kYearStart) < kMaintenanceAge &&
-            AgeAndIncomeTestForYear(store, dependant, kYearStart))
-            candidates.push_back(dependant);
-    }
+    MaintenanceRelevantDependants(FamilyRecords(store), dialogs, lines, trace);
+}
+
+// The tables were read once for the whole walk; each candidate leaves the walk on the first
+// date on which it is found, and the walk ends once every candidate is.
+void MaintenanceRelevantDependants(const FamilyRecords& family, platform::Dialogs& dialogs,
+                                   data::TextList& lines, TraceSink& trace) {
+    std::vector<const DependantRecord*> candidates;
+    for (const DependantRecord& dependant : family.Dependants())
+        if (dependant.birth && AgeAt(*dependant.birth, kYearStart) < kMaintenanceAge &&
+            AgeAndIncomeTestForYear(dependant, kYearStart))
+            candidates.push_back(&dependant);
 
     std::vector<bool> found(candidates.size(), false);
     std::size_t remaining = candidates.size();
     if (remaining > 0) {
-        for (const Date date : ChangeDates(store)) {
+        for (const Date date : ChangeDates(family)) {
             if (remaining == 0) break;
-            if (!FamilyCircumstanceTest(store, dialogs, date, trace)) continue;
+            if (!FamilyCircumstanceTest(family, dialogs, date, trace)) continue;
             for (std::size_t i = 0; i < candidates.size(); ++i) {
-                if (found[i] || !DependantTest(store, candidates[i], dpMaintenance, date, trace))
+                if (found[i] || !DependantTest(*candidates[i], dpMaintenance, date, trace))
                     continue;
                 found[i] = true;
                 --remaining;
@@ -283,14 +318,17 @@ void MaintenanceRelevantDependants(const data::FieldStore& store, platform::Dial
 
     lines.clear();
     for (std::size_t i = 0; i < candidates.size(); ++i)
-        if (found[i]) lines.push_back(ListLine(store, data::kDependantList, candidates[i]));
+        if (found[i]) lines.push_back(ListLine(candidates[i]->index, candidates[i]->name));
 }
 
 void SpouseList(const data::FieldStore& store, data::TextList& lines) {
+    SpouseList(data::WorksheetIndex(store, data::kSpouseList), lines);
+}
+
+void SpouseList(const data::WorksheetIndex& spouses, data::TextList& lines) {
     lines.clear();
-    const int spouses = WorksheetCount(store, data::kSpouseList);
-    for (int spouse = 0; spouse < spouses; ++spouse)
-        lines.push_back(ListLine(store, data::kSpouseList, spouse));
+    for (int spouse = 0; spouse < spouses.Count(); ++spouse)
+        lines.push_back(ListLine(spouse, WorksheetName(spouses.Worksheet(spouse))));
 }
 
 }  // namespace ftb::assessment

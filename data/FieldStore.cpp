@@ -627,28 +627,30 @@ void FieldStore::StoreWorksheet(int n, int k) {
     ResetPerWorksheetFields();
 }
 
+WorksheetValue EntryValue(const Slot& slot) {
+    switch (slot.kind) {
+        case fkDollars:
+        case fkCents:
+            return DecodeExt80(slot.payload.data());
+        case fkLongText:
+            if (!slot.longText) return {};
+            return *slot.longText;
+        case fkShortText:
+            return std::string(SlotText(slot));
+        case fkCheck:
+            return slot.payload[0] != 0;
+        default:
+            return {};
+    }
+}
+
 WorksheetValue FieldStore::GetWorksheetValue(int n, int w, int field) const {
     const WorksheetList* list = GetWorksheetList(n);
     if (!list) return {};
     const long number = static_cast<long>(w) + 1;
-    for (auto it = list->rbegin(); it != list->rend(); ++it) {  // the last match counts
-        if (it->field != field || static_cast<long>(it->worksheet) != number) continue;
-        const Slot& slot = it->slot;
-        switch (slot.kind) {
-            case fkDollars:
-            case fkCents:
-                return DecodeExt80(slot.payload.data());
-            case fkLongText:
-                if (!slot.longText) return {};
-                return *slot.longText;
-            case fkShortText:
-                return std::string(SlotText(slot));
-            case fkCheck:
-                return slot.payload[0] != 0;
-            default:
-                return {};
-        }
-    }
+    for (auto it = list->rbegin(); it != list->rend(); ++it)  // the last match counts
+        if (it->field == field && static_cast<long>(it->worksheet) == number)
+            return EntryValue(it->slot);
     return {};
 }
 

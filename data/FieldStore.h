@@ -134,6 +134,10 @@ private:
     bool modified_ = false;
 };
 
+// What a worksheet query finds in one entry's slot: kinds 2 and 3 give the amount, 4 and 5 the
+// text (nothing for a long text that holds none), 6 the flag; the other kinds give nothing.
+WorksheetValue EntryValue(const Slot& slot);
+
 // The display of an amount in fixed point with `precision` significant digits and `digits` decimals:
 // the value is taken to 18 significant digits and rounded, half away from zero, at `precision`
 // significant digits or `digits` decimals, whichever comes first; with more integer digits than

@@ -70,10 +70,19 @@ std::string OpenErrorText(const std::string& path, int error) {
     return "Cannot open file \"" + path + "\". " + std::strerror(error);
 }
 
+// What a file that is no regular file is, in words.
+std::string NotRegularReason(mode_t mode) {
+    if (S_ISDIR(mode)) return std::strerror(EISDIR);
+    if (S_ISCHR(mode)) return "Not a regular file: a character device";
+    if (S_ISBLK(mode)) return "Not a regular file: a block device";
+    if (S_ISFIFO(mode)) return "Not a regular file: a pipe";
+    if (S_ISSOCK(mode)) return "Not a regular file: a socket";
+    return "Not a regular file";
+}
+
 // Why a file that opened is no return: a folder, or a pipe, device or socket.
 std::string NotRegularText(const std::string& path, mode_t mode) {
-    if (S_ISDIR(mode)) return OpenErrorText(path, EISDIR);
-    return "Cannot open file \"" + path + "\". Not a regular file";
+    return "Cannot open file \"" + path + "\". " + NotRegularReason(mode);
 }
 
 constexpr int kMaxLinks = 40;
@@ -142,6 +151,12 @@ public:
             resolved = target;
         }
         return resolved;
+    }
+
+    std::string NotAFileReason(const std::string& path) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+        return NotRegularReason(st.st_mode);
     }
 
     std::string MakePrivateFolder() override {

@@ -49,6 +49,10 @@ public:
     // The file a path names once links in its last component are followed; the path itself
     // when it names no link (or nothing yet).
     virtual std::string ResolveLink(const std::string& path) { return path; }
+    // Why the path cannot be a return when it names something other than a regular file
+    // ("Is a directory", "Not a regular file: a character device"); empty when it names a
+    // regular file or nothing.
+    virtual std::string NotAFileReason(const std::string& /*path*/) { return {}; }
     // Makes a new folder that only the user can enter and returns its path; an empty path
     // means the file system has no such place and work files stay beside their return.
     virtual std::string MakePrivateFolder() { return {}; }

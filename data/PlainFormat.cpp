@@ -150,34 +150,58 @@ TextList SplitLines(const std::string& body) {
     return lines;
 }
 
-// Reads the count and bytes of a text list into a new list attached to the slot; false for a
-// count that is negative or larger than the rest of the file.
-bool ReadTextList(PlainReader& in, Slot& slot) {
+// What is wrong with a damaged record, in words: the subject ("Field 9", "Entry 2 of field 773
+// (worksheet 1, field 710)") and what it holds.
+std::string KindText(std::uint8_t kind) {
+    return " has the kind byte " + std::to_string(kind) + ", which no field has.";
+}
+
+std::string CountText(const char* list, std::int32_t count, const char* unit) {
+    return " holds a " + std::string(list) + " of " + std::to_string(count) + " " + unit +
+           (count < 0 ? "." : ", more than the rest of the file holds.");
+}
+
+std::string ShortTextText(unsigned length) {
+    return " holds a short text of " + std::to_string(length) + " characters; at most " +
+           std::to_string(kMaxShortText) + " fit.";
+}
+
+// Reads the count and bytes of a text list into a new list attached to the slot; false (with
+// what is wrong) for a count that is negative or larger than the rest of the file.
+bool ReadTextList(PlainReader& in, Slot& slot, std::string& damage) {
     std::int32_t count = in.Int32();
-    if (count < 0 || static_cast<std::uint64_t>(count) > in.BytesLeft()) return false;
+    if (count < 0 || static_cast<std::uint64_t>(count) > in.BytesLeft()) {
+        damage = CountText("text list", count, "bytes");
+        return false;
+    }
     slot.list = std::make_unique<TextList>(
         count > 0 ? SplitLines(in.Text(static_cast<std::size_t>(count))) : TextList{});
     return true;
 }
 
-bool ReadEntry(PlainReader& in, WorksheetEntry& entry) {
+bool ReadEntry(PlainReader& in, WorksheetEntry& entry, std::string& damage) {
     entry.worksheet = in.UInt16();
     entry.field = in.Int32();
     std::uint8_t kind = in.UInt8();
     in.UInt8();  // unused byte of the slot image
     in.Bytes(entry.slot.payload.data(), entry.slot.payload.size());
-    if (kind > fkWorksheetList) return false;
+    if (kind > fkWorksheetList) {
+        damage = KindText(kind);
+        return false;
+    }
     entry.slot.kind = static_cast<FieldKind>(kind);
     switch (entry.slot.kind) {
         case fkShortText:
-            return entry.slot.payload[0] <= kMaxShortText;
+            if (entry.slot.payload[0] <= kMaxShortText) return true;
+            damage = ShortTextText(entry.slot.payload[0]);
+            return false;
         case fkLongText:
             std::fill(entry.slot.payload.begin(), entry.slot.payload.begin() + 4, std::uint8_t{0});
             entry.slot.longText = std::make_unique<std::string>(in.Text(in.UInt8()));
             return true;
         case fkTextList:
             std::fill(entry.slot.payload.begin(), entry.slot.payload.begin() + 4, std::uint8_t{0});
-            return ReadTextList(in, entry.slot);
+            return ReadTextList(in, entry.slot, damage);
         case fkWorksheetList:
             // Its list is not kept in the file; only the slot image travels.
             std::fill(entry.slot.payload.begin(), entry.slot.payload.begin() + 4, std::uint8_t{0});
@@ -187,25 +211,39 @@ bool ReadEntry(PlainReader& in, WorksheetEntry& entry) {
     }
 }
 
-bool ReadWorksheetList(PlainReader& in, Slot& slot) {
+bool ReadWorksheetList(PlainReader& in, Slot& slot, std::int32_t tag, std::string& damage) {
     std::int32_t count = in.Int32();
-    if (count < 0 || static_cast<std::uint64_t>(count) > in.BytesLeft()) return false;
+    if (count < 0 || static_cast<std::uint64_t>(count) > in.BytesLeft()) {
+        damage = "Field " + std::to_string(tag) + CountText("worksheet list", count, "entries");
+        return false;
+    }
     auto list = std::make_unique<WorksheetList>();
     // Entries are at least kEntrySize bytes each, so this never reserves beyond the file.
     list->reserve(
         static_cast<std::size_t>(std::min<std::uint64_t>(count, in.BytesLeft() / kEntrySize)));
     for (std::int32_t i = 0; i < count; ++i) {
         list->emplace_back();
-        if (!ReadEntry(in, list->back())) return false;
+        WorksheetEntry& entry = list->back();
+        if (!ReadEntry(in, entry, damage)) {
+            damage = "Entry " + std::to_string(i + 1) + " of field " + std::to_string(tag) +
+                     " (worksheet " + std::to_string(entry.worksheet) + ", field " +
+                     std::to_string(entry.field) + ")" + damage;
+            return false;
+        }
     }
     slot.worksheets = std::move(list);
     return true;
 }
 
-// Reads the kind and body of one record into `slot`; false when the record is damaged.
-bool ReadRecordBody(PlainReader& in, Slot& slot) {
+// Reads the kind and body of one record into `slot`; false, with what is wrong, when the
+// record is damaged.
+bool ReadRecordBody(PlainReader& in, Slot& slot, std::int32_t tag, std::string& damage) {
+    const std::string field = "Field " + std::to_string(tag);
     std::uint8_t kind = in.UInt8();
-    if (kind < fkInteger || kind > fkWorksheetList) return false;
+    if (kind < fkInteger || kind > fkWorksheetList) {
+        damage = field + KindText(kind);
+        return false;
+    }
     slot.kind = static_cast<FieldKind>(kind);
     switch (slot.kind) {
         case fkInteger:
@@ -219,15 +257,20 @@ bool ReadRecordBody(PlainReader& in, Slot& slot) {
             return true;
         case fkShortText: {
             std::uint8_t length = in.UInt8();
-            if (length > kMaxShortText) return false;
+            if (length > kMaxShortText) {
+                damage = field + ShortTextText(length);
+                return false;
+            }
             slot.payload[0] = length;
             in.Bytes(slot.payload.data() + 1, length);
             return true;
         }
         case fkTextList:
-            return ReadTextList(in, slot);
+            if (ReadTextList(in, slot, damage)) return true;
+            damage = field + damage;
+            return false;
         case fkWorksheetList:
-            return ReadWorksheetList(in, slot);
+            return ReadWorksheetList(in, slot, tag, damage);
         default:
             return false;
     }
@@ -270,7 +313,7 @@ void ReadPlain(File& file, FieldStore& store, ScreenPosition& position, PlainRea
     while (!in.AtEnd()) {
         std::int32_t tag = in.Int32();
         Slot slot;
-        if (!FieldStore::IsFieldNumber(tag) || !ReadRecordBody(in, slot)) {
+        if (!FieldStore::IsFieldNumber(tag) || !ReadRecordBody(in, slot, tag, result.damage)) {
             result.damagedTag = tag;
             return;
         }

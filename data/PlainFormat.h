@@ -4,6 +4,7 @@
 // the host program, so every byte is fixed.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,9 @@ struct PlainReadResult {
     int recordsRead = 0;
     std::int32_t lastTag = 0;                // tag of the last complete record, 0 for none
     std::optional<std::int32_t> damagedTag;  // the record that stopped the reading
+    // What is wrong with that record when its tag is a field number (its kind, a length or a
+    // count), as a sentence naming the field; empty for a tag that is no field number.
+    std::string damage;
 };
 
 // Reads a plain file into the store and the position. When the signature does not match,

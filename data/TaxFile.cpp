@@ -209,14 +209,18 @@ void TaxFile::ReportRead(const std::string& path, const std::string& target,
     // The rest of the return was not read: it is kept as it is before anything is saved over it.
     std::string where;
     try {
-        where = "The file was kept unchanged as " + Quoted(KeepUnreadableFile(target)) + ".";
+        where = "The file " + Quoted(path) + " was kept unchanged as " +
+                Quoted(KeepUnreadableFile(target)) + ".";
     } catch (const EInOutError& error) {
         unreadablePath_ = path;
-        where = "The file could not be kept (" + error.Reason() +
+        where = "The file " + Quoted(path) + " could not be kept (" + error.Reason() +
                 "); it is kept before answers are saved over it.";
     }
+    // The first line names the record that stopped the reading; a second one says what is
+    // wrong with it when its tag is a field number.
+    const std::string damage = result.damage.empty() ? "" : "\n" + result.damage;
     dialogs_.Error("Error reading file, field tag = " + std::to_string(*result.damagedTag) +
-                   " last tag = " + std::to_string(result.lastTag) + "\n" + where);
+                   " last tag = " + std::to_string(result.lastTag) + damage + "\n" + where);
 }
 
 void TaxFile::Read(const std::string& path) {
@@ -245,6 +249,8 @@ void TaxFile::Read(const std::string& path) {
         } catch (const EInOutError& error) {
             throw EInOutError("Cannot read file " + Quoted(path) + ". " + error.Reason(),
                               error.Reason());
+        } catch (const ECipherException& error) {
+            throw ECipherException("Cannot read file " + Quoted(path) + ". " + error.what());
         }
     } catch (...) {
         NoteRecordsRead(result);
@@ -260,6 +266,9 @@ void TaxFile::Read(const std::string& path) {
 void TaxFile::Save(const std::string& path) {
     if (path.empty()) return;
     const Companions names = CompanionsOf(fs_, path);
+    // A folder, device or pipe at the name is never replaced by the new return.
+    if (const std::string reason = fs_.NotAFileReason(names.target); !reason.empty())
+        throw EInOutError("Cannot save file " + Quoted(path) + ". " + reason, reason);
     const bool replacesUnreadable = unreadablePath_ == path && fs_.Exists(names.target);
     // A return that could not be opened is left alone until the claimant enters something.
     if (replacesUnreadable && !store_.Modified()) return;

@@ -483,6 +483,26 @@ TEST_F(FamilyTest, TheWalkStopsOnceEveryCandidateIsFound) {
     EXPECT_EQ(trace.Count("Family circumstance 01/04/2002 Passed"), 1);
 }
 
+TEST_F(FamilyTest, ADependantIsFoundOnlyOnADateOnWhichBothTestsPass) {
+    // The claimant is resident only from 01/10/2001, so the family test fails on 01/07/2001,
+    // the only date on which Ann counts: her care falls to 5 % on 01/10/2001. From then the
+    // family passes (Ben counts: threshold 37109, income 30000) but Ann does not. A walk that
+    // kept what passed on different dates, or stopped a dependant at its first failing date
+    // instead of its first passing one, would list her.
+    ret.Amount(96, 30000);
+    ret.Table(1266, {{"Not Australian resident", "01/07/2001", "30/09/2001"},
+                     {"Australian resident", "01/10/2001", "30/06/2002"}});
+    ret.AddDependant(Child("Ann", "01/01/1995").Table(732, {{"01/10/2001", kCareChange, "5"}}));
+    ret.AddDependant(Child("Ben", "01/03/1994"));
+    data::TextList lines;
+    MaintenanceRelevantDependants(store, dialogs, lines, trace);
+    EXPECT_EQ(lines, (data::TextList{"1=Ben"}));
+    EXPECT_EQ(trace.Count("Family circumstance 01/07/2001 Failed"), 1);
+    EXPECT_EQ(trace.Count("Family circumstance 01/10/2001 Passed"), 1);
+    // Ann is still looked for on the later dates: her walk has not found her.
+    EXPECT_EQ(trace.Count("Family circumstance 01/03/2002 Passed"), 1);
+}
+
 TEST_F(FamilyTest, AChangeDateOutsideTheYearCanMakeADependantRelevant) {
     // Kim stopped living with the claimant on 01/06/2000, so she counts on no day of the year;
     // the marital row starting 01/01/2000 makes that day a change date, and on it both tests

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <iterator>
 #include <set>
 
@@ -410,28 +412,44 @@ TEST_F(TaxFileTest, RecordCutShortRaisesAndKeepsTheRecordsBefore) {
 
 TEST_F(TaxFileTest, DamagedRecordStopsTheReadingWithItsTagAndThePreviousOne) {
     const auto entry = [](unsigned kind) { return Bytes().U16(1).I32(710).U8(kind).U8(0); };
+    const std::string beyond = ", more than the rest of the file holds.";
+    const std::string entry1 = "Entry 1 of field 9 (worksheet 1, field 710)";
+    // A tag that is no field number is all the first line says; any other damage is said on
+    // the next line, with the field (and the worksheet entry) it is in.
     const struct {
         const char* name;
         std::int32_t tag;
         std::string record;
+        std::string damage;
     } cases[] = {
-        {"tag 0", 0, Bytes().I32(0).U8(fkShortText).U8(1).Str("x")},
-        {"tag above the fields", 2000, Bytes().I32(2000).U8(fkShortText).U8(1).Str("x")},
-        {"negative tag", -7, Bytes().I32(-7)},
-        {"kind 0", 9, Bytes().I32(9).U8(0).Zeros(10)},
-        {"kind 9", 9, Bytes().I32(9).U8(9).Zeros(10)},
-        {"short text of 10", 9, Bytes().I32(9).U8(fkShortText).U8(10).Str("0123456789")},
-        {"negative list count", 9, Bytes().I32(9).U8(fkTextList).I32(-1)},
-        {"list count beyond the file", 9, Bytes().I32(9).U8(fkTextList).I32(100000).Str("a\r\n")},
-        {"negative entry count", 9, Bytes().I32(9).U8(fkWorksheetList).I32(-1)},
-        {"entry count beyond the file", 9, Bytes().I32(9).U8(fkWorksheetList).I32(100000)},
-        {"entry of kind 9", 9, Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(9)).Zeros(10)},
+        {"tag 0", 0, Bytes().I32(0).U8(fkShortText).U8(1).Str("x"), ""},
+        {"tag above the fields", 2000, Bytes().I32(2000).U8(fkShortText).U8(1).Str("x"), ""},
+        {"negative tag", -7, Bytes().I32(-7), ""},
+        {"kind 0", 9, Bytes().I32(9).U8(0).Zeros(10),
+         "Field 9 has the kind byte 0, which no field has."},
+        {"kind 9", 9, Bytes().I32(9).U8(9).Zeros(10),
+         "Field 9 has the kind byte 9, which no field has."},
+        {"short text of 10", 9, Bytes().I32(9).U8(fkShortText).U8(10).Str("0123456789"),
+         "Field 9 holds a short text of 10 characters; at most 9 fit."},
+        {"negative list count", 9, Bytes().I32(9).U8(fkTextList).I32(-1),
+         "Field 9 holds a text list of -1 bytes."},
+        {"list count beyond the file", 9, Bytes().I32(9).U8(fkTextList).I32(100000).Str("a\r\n"),
+         "Field 9 holds a text list of 100000 bytes" + beyond},
+        {"negative entry count", 9, Bytes().I32(9).U8(fkWorksheetList).I32(-1),
+         "Field 9 holds a worksheet list of -1 entries."},
+        {"entry count beyond the file", 9, Bytes().I32(9).U8(fkWorksheetList).I32(100000),
+         "Field 9 holds a worksheet list of 100000 entries" + beyond},
+        {"entry of kind 9", 9, Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(9)).Zeros(10),
+         entry1 + " has the kind byte 9, which no field has."},
         {"entry short text of 10", 9,
-         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkShortText)).U8(10).Str("012345678")},
+         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkShortText)).U8(10).Str("012345678"),
+         entry1 + " holds a short text of 10 characters; at most 9 fit."},
         {"entry list count beyond the file", 9,
-         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkTextList)).Zeros(10).I32(100000)},
+         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkTextList)).Zeros(10).I32(100000),
+         entry1 + " holds a text list of 100000 bytes" + beyond},
         {"entry list count negative", 9,
-         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkTextList)).Zeros(10).I32(-3)},
+         Bytes().I32(9).U8(fkWorksheetList).I32(1).Str(entry(fkTextList)).Zeros(10).I32(-3),
+         entry1 + " holds a text list of -3 bytes."},
     };
     for (const auto& c : cases) {
         // The record after the damaged one is never read.
@@ -447,7 +465,8 @@ TEST_F(TaxFileTest, DamagedRecordStopsTheReadingWithItsTagAndThePreviousOne) {
         EXPECT_EQ(dialogs_.shown[0].title, "Error") << c.name;
         EXPECT_EQ(dialogs_.shown[0].text,
                   "Error reading file, field tag = " + std::to_string(c.tag) +
-                      " last tag = 5\nThe file was kept unchanged as \"" + Path("R.BAD") + "\".")
+                      " last tag = 5\n" + c.damage + (c.damage.empty() ? "" : "\n") +
+                      "The file \"" + path_ + "\" was kept unchanged as \"" + Path("R.BAD") + "\".")
             << c.name;
         EXPECT_EQ(store_.GetFieldStr(5), "abc") << c.name;
         EXPECT_EQ(store_.GetFieldKind(9), fkEmpty) << c.name;
@@ -747,26 +766,49 @@ TEST_F(TaxFileTest, ReturnInAReadOnlyFolderOpensAndItsSaveGivesTheReason) {
     EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
 }
 
-// A pipe, a device or a folder at the return's path is refused at once, never waited on.
+// A pipe, a device or a folder at the return's path is refused at once, never waited on, and
+// never replaced by a save; each message says which of them it is. The device saved to is a
+// node of its own in the test's folder (made where the system lets the test make one), so a
+// save that did replace it would harm nothing else.
 TEST_F(TaxFileTest, ReturnThatIsNoRegularFileIsRefusedAtOnce) {
     ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    const std::string device = Path("DEVICE.TAX");
+    const bool madeDevice = ::mknod(device.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0;
+    if (!madeDevice) std::cout << "No device node could be made here; /dev/null is only read\n";
     const struct {
         std::string path;
+        bool save;
         std::string reason;
-    } cases[] = {{path_, "Not a regular file"},
-                 {"/dev/null", "Not a regular file"},
-                 {dir_.string(), "Is a directory"}};
+    } cases[] = {{path_, true, "Not a regular file: a pipe"},
+                 {"/dev/null", false, "Not a regular file: a character device"},
+                 {device, madeDevice, "Not a regular file: a character device"},
+                 {dir_.string(), true, "Is a directory"}};
+    // The message of the error the step raises; empty when it raises none.
+    const auto refusal = [](const auto& step) {
+        try {
+            step();
+        } catch (const EInOutError& error) {
+            return std::string(error.what());
+        }
+        return std::string();
+    };
+    store_.SetFieldStr(1, "123456");
     for (const auto& c : cases) {
+        if (c.path == device && !madeDevice) continue;
         TaxFile file(store_, RealFileSystem(), dialogs_);
         file.SetKeySource("123456");
-        try {
-            file.Read(c.path);
-            ADD_FAILURE() << c.path << " was read";
-        } catch (const EFileOpenError& error) {
-            EXPECT_EQ(std::string(error.what()),
-                      "Cannot open file \"" + c.path + "\". " + c.reason);
-        }
+        EXPECT_EQ(refusal([&] { file.Read(c.path); }),
+                  "Cannot open file \"" + c.path + "\". " + c.reason);
+        if (!c.save) continue;
+        store_.SetModified(true);
+        EXPECT_EQ(refusal([&] { file.Save(c.path); }),
+                  "Cannot save file \"" + c.path + "\". " + c.reason);
     }
+    EXPECT_EQ(stdfs::status(path_).type(), stdfs::file_type::fifo);
+    if (madeDevice) {
+        EXPECT_EQ(stdfs::status(device).type(), stdfs::file_type::character);
+    }
+    EXPECT_TRUE(stdfs::is_directory(dir_));
 }
 
 // Names planted beside a return (a link to another file where a backup or a copy would go)

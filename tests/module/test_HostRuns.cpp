@@ -126,7 +126,7 @@ TEST_F(HostRunTest, DamagedReturnSurvivesTwoRunsAsBad) {
     const std::string damaged = Contents(path_);
     const THostRun first = Host(kKey, 8001);
     EXPECT_NE(first.output.find("box Error: Error reading file, field tag = 0 last tag = 5\n"
-                                "The file was kept unchanged as \"" +
+                                "The file \"" + path_ + "\" was kept unchanged as \"" +
                                 Path("R.BAD") + "\"."),
               std::string::npos)
         << first.output;

@@ -73,6 +73,21 @@ const std::string kFullReturn =
    {"field": 1300, "kind": "fkShortText", "text": "EI"}]}
 )json";
 
+TEST_F(FtbfileTest, AFileNameThatIsNotUtf8IsUsedAsItsBytes) {
+    const std::string name = "bad\xff\xfe.TAX";
+    const std::string file = folder_.path().toStdString() + "/" + name;
+    ASSERT_EQ(Ftbfile({"new", file, "--key", "876543210"}).code, 0);
+    EXPECT_EQ(Names(), std::set<std::string>{name});
+    const Outcome dump = Ftbfile({"dump", file, "--key", "876543210"});
+    EXPECT_EQ(dump.code, 0) << dump.err;
+    EXPECT_NE(dump.out.find(R"("text": "EI")"), std::string::npos) << dump.out;
+    EXPECT_EQ(Ftbfile({"check", file, "--key", "876543210"}).code, kExitWarnings);
+    // The name is printed as it is, in the refusal to replace it as everywhere.
+    const Outcome refused = Ftbfile({"new", file, "--key", "876543210"});
+    EXPECT_EQ(refused.err, file + " already exists; add --force to replace it\n");
+    EXPECT_EQ(Names(), std::set<std::string>{name});
+}
+
 TEST_F(FtbfileTest, NewMakesAReturnWithTheKeySourceAndTheHostMarkOnly) {
     const std::string file = Path("R.TAX");
     ASSERT_EQ(Ftbfile({"new", file, "--key", "876 543 210"}).code, 0);
@@ -239,17 +254,28 @@ TEST_F(FtbfileTest, DumpReportsFilesItCannotReadAndLeavesNothingBeside) {
     WriteBytes(Path("plain"), plain);
     data::EncryptFile(data::RealFileSystem(), Path("plain"), Path("DAMAGED.TAX"),
                       data::MakeFileKey("1"));
+    // One whose record is cut short by the end of the file.
+    WriteBytes(Path("plain"), plain.substr(0, plain.size() - 5) + std::string("\x02\0\0\0\x05\x05" "ab", 7));
+    data::EncryptFile(data::RealFileSystem(), Path("plain"), Path("CUT.TAX"),
+                      data::MakeFileKey("1"));
     std::filesystem::remove(Path("plain"));
 
+    // Each message names the file given, never the name it was read through.
     const struct {
         std::string file;
         std::string key;
         std::string message;
     } cases[] = {
         {file, "876543211", "Unable to open file - " + file + "\n"},
-        {Path("MISSING.TAX"), "1", "Cannot open file"},
-        {Path("SHORT.TAX"), "1", "Invalid file format"},
-        {Path("DAMAGED.TAX"), "1", "Error reading file, field tag = 2000 last tag = 1\n"},
+        {Path("MISSING.TAX"), "1",
+         "Cannot open file \"" + Path("MISSING.TAX") + "\". No such file or directory\n"},
+        {Path("SHORT.TAX"), "1",
+         "Cannot read file \"" + Path("SHORT.TAX") + "\". Invalid file format\n"},
+        {Path("CUT.TAX"), "1",
+         "Cannot read file \"" + Path("CUT.TAX") + "\". Read beyond end of file\n"},
+        {Path("DAMAGED.TAX"), "1",
+         "Error reading file, field tag = 2000 last tag = 1\nThe file \"" + Path("DAMAGED.TAX") +
+             "\""},
     };
     const std::set<std::string> names = Names();
     for (const auto& c : cases) {

@@ -3,10 +3,10 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 #include "data/Win1252.h"
+#include "tools/ftbfile/NativeArguments.h"
 
 namespace ftb::host {
 namespace {
@@ -137,7 +137,7 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
             "start screen and the key, and --file does not apply");
     options.fileGiven = parser.isSet(file);
     options.file = options.fileGiven ? parser.value(file) : DefaultReturnPath(environment);
-    if (QFile::encodeName(options.file).size() > kMaxModuleText)
+    if (ftbfile::ArgumentBytes(options.file).size() > static_cast<std::size_t>(kMaxModuleText))
         throw EUsageError("the path of the tax-return file is longer than 255 characters");
     if (parser.isSet(key)) options.key = parser.value(key);
     const std::optional<std::string> keyText = data::Utf8ToWin1252(options.key.toStdString());

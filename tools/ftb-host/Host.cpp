@@ -1,12 +1,17 @@
 #include "tools/ftb-host/Host.h"
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fstream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
+#include "data/FileSystem.h"
 #include "data/Win1252.h"
 #include "tools/ftb-host/CommandLine.h"
 #include "tools/ftb-host/ModuleRun.h"
@@ -14,6 +19,7 @@
 #include "tools/ftb-host/ReturnFiles.h"
 #include "tools/ftb-host/Script.h"
 #include "tools/ftb-host/Timings.h"
+#include "tools/ftbfile/NativeArguments.h"
 
 namespace ftb::host {
 namespace {
@@ -33,26 +39,29 @@ HostEnvironment Environment(const QString& program) {
 }
 
 QString ReadScript(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EHostError("Cannot read the script " + path.toStdString() + ": " +
-                         file.errorString().toStdString());
-    return QString::fromUtf8(file.readAll());
+    const std::string native = ftbfile::ArgumentBytes(path);
+    std::ifstream file(native, std::ios::binary);
+    std::ostringstream text;
+    if (!(file && text << file.rdbuf()))
+        throw EHostError("Cannot read the script " + native + ": " + data::ReasonOf(errno));
+    return QString::fromStdString(text.str());
 }
 
 // A person drives the interview; the host waits for the module to hand it back.
 int RunInteractive(const HostOptions& options, std::ostream& out) {
-    if (!QFileInfo::exists(options.file)) {
+    const std::string file = ftbfile::ArgumentBytes(options.file);
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0) {
         // Only the default return's own folder is made; a folder named by --file must exist.
         if (!options.fileGiven && !QDir().mkpath(QFileInfo(options.file).absolutePath()))
-            throw EHostError("Cannot make the folder of " + options.file.toStdString());
+            throw EHostError("Cannot make the folder of " + file);
         MakeNewReturn(options.file, options.key);
-        out << "A new return: " << options.file.toStdString() << '\n' << std::flush;
+        out << "A new return: " << file << '\n' << std::flush;
     }
     ScreenTimings timings(true);
     ModuleRun run(options.module);
     timings.RunStarts();
-    run.Start({QFile::encodeName(options.file).toStdString(),
+    run.Start({file,
                *data::Utf8ToWin1252(options.key.toStdString()), options.screen, options.geometry,
                options.maximised});
     WaitForTheModule(run);

@@ -23,6 +23,7 @@
 #include "tools/ftb-host/ShownText.h"
 #include "tools/ftb-host/Timings.h"
 #include "tools/ftb-host/UserInput.h"
+#include "tools/ftbfile/NativeArguments.h"
 
 namespace ftb::host {
 namespace {
@@ -108,13 +109,22 @@ QString Numbers(const QList<int>& numbers) {
 
 QString MessageOf(const std::exception& error) { return QString::fromUtf8(error.what()); }
 
+// The folder of a path by its text alone, so that a name that is not UTF-8 keeps its bytes (see
+// NativeArguments): the file system is not asked.
+QString FolderOf(const QString& path) {
+    const QString absolute =
+        QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    const qsizetype slash = absolute.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : absolute.left(slash);
+}
+
 }  // namespace
 
 Player::Player(std::vector<ScriptCommand> commands, const QString& scriptPath,
                const HostOptions& options, std::ostream& out, ScreenTimings* timings)
     : commands_(std::move(commands)),
       scriptName_(scriptPath),
-      scriptFolder_(QFileInfo(scriptPath).absolutePath()),
+      scriptFolder_(FolderOf(scriptPath)),
       options_(options),
       out_(out),
       timings_(timings),
@@ -232,7 +242,7 @@ void Player::ActionIdle(std::size_t index) {
 
 void Player::Pass(const ScriptCommand& command, const QString& note) {
     ++passed_;
-    out_ << scriptName_.toStdString() << ':' << command.line << ": ok "
+    out_ << ftbfile::ArgumentBytes(scriptName_) << ':' << command.line << ": ok "
          << command.source.toStdString();
     if (!note.isEmpty()) out_ << " (" << note.toStdString() << ')';
     out_ << '\n' << std::flush;
@@ -242,7 +252,7 @@ void Player::Fail(int line, const QString& message) {
     if (failed_) return;
     failed_ = true;
     done_ = true;
-    out_ << scriptName_.toStdString() << ':' << line << ": " << message.toStdString() << '\n'
+    out_ << ftbfile::ArgumentBytes(scriptName_) << ':' << line << ": " << message.toStdString() << '\n'
          << std::flush;
     answerer_.CloseEveryBox();
     QCoreApplication::postEvent(this, new CloseModals(kMostModalWindows), Qt::LowEventPriority);
@@ -276,7 +286,7 @@ void Player::EndRun() {
 }
 
 QString Player::ScriptPath(const QString& relative) const {
-    return QDir(scriptFolder_).absoluteFilePath(relative);
+    return QDir::isAbsolutePath(relative) ? relative : scriptFolder_ + QLatin1Char('/') + relative;
 }
 
 QString Player::RunAction(const ScriptCommand& command) {

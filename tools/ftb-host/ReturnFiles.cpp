@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <sstream>
 
 #include "data/FileSystem.h"
@@ -12,6 +10,7 @@
 #include "platform/RecordingDialogs.h"
 #include "tools/ftb-host/ModuleRun.h"
 #include "tools/ftbfile/Commands.h"
+#include "tools/ftbfile/NativeArguments.h"
 
 namespace ftb::host {
 namespace {
@@ -31,13 +30,17 @@ void RunFtbfileCommand(const QStringList& arguments) {
 }  // namespace
 
 void MakeNewReturn(const QString& path, const QString& keySource) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isDir())
-        throw EHostError("Cannot make the return " + path.toStdString() + ": the folder " +
-                         folder.toStdString() + " does not exist");
+    // The path's own bytes, which need not be UTF-8 (see NativeArguments).
+    const std::string file = ftbfile::ArgumentBytes(path);
+    const std::size_t slash = file.find_last_of('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : file.substr(0, slash));
+    struct stat status {};
+    if (stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
+        throw EHostError("Cannot make the return " + file + ": the folder " + folder +
+                         " does not exist");
     // The host never replaces a return (a link or a pipe at the name counts as one).
-    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
-        throw EHostError(path.toStdString() + " already exists");
+    if (lstat(file.c_str(), &status) == 0) throw EHostError(file + " already exists");
     RunFtbfileCommand({QStringLiteral("new"), path, QStringLiteral("--key"), keySource});
 }
 

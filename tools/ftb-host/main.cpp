@@ -1,12 +1,9 @@
 // ftb-host: the demo host of the family tax benefit module, and the player of its scenarios.
-#include <QString>
-#include <QStringList>
 #include <iostream>
 
 #include "tools/ftb-host/Host.h"
+#include "tools/ftbfile/NativeArguments.h"
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    return ftb::host::RunHost(arguments, std::cout, std::cerr);
+    return ftb::host::RunHost(ftb::ftbfile::ArgumentList(argc, argv), std::cout, std::cerr);
 }

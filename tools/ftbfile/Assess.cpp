@@ -93,23 +93,21 @@ struct DateResult {
 
 // The claimant test and the figures are what the family circumstance test computes again under
 // the trace, so only that run and the dependant tests report to the sink.
-DateResult AssessDate(const data::FieldStore& store, data::Date date, assessment::TraceSink& trace,
-                      platform::Dialogs& dialogs) {
+DateResult AssessDate(const assessment::FamilyRecords& family, data::Date date,
+                      assessment::TraceSink& trace, platform::Dialogs& dialogs) {
     DateResult result{date};
-    result.claimantTest = assessment::ClaimantTest(store, date);
-    result.partner = assessment::PartnerAtDate(store, date);
-    result.familyATI = assessment::FamilyATI(store, dialogs, date);
-    result.baseRateThreshold = assessment::BaseRateThreshold(store, date);
-    result.higherIncomeThreshold = assessment::HigherIncomeThreshold(store, date);
-    result.familyTest = assessment::FamilyCircumstanceTest(store, dialogs, date, trace);
-    const int count = assessment::WorksheetCount(store, data::kDependantList);
-    for (int index = 0; index < count; ++index) {
-        DependantResult dependant{{index, assessment::WorksheetName(store, data::kDependantList, index)}};
+    result.claimantTest = assessment::ClaimantTest(family, date);
+    result.partner = assessment::PartnerAtDate(family, date);
+    result.familyATI = assessment::FamilyATI(family, dialogs, date);
+    result.baseRateThreshold = assessment::BaseRateThreshold(family, date);
+    result.higherIncomeThreshold = assessment::HigherIncomeThreshold(family, date);
+    result.familyTest = assessment::FamilyCircumstanceTest(family, dialogs, date, trace);
+    for (const assessment::DependantRecord& record : family.Dependants()) {
+        DependantResult dependant{{record.index, record.name}};
         for (std::size_t i = 0; i < kPurposes.size(); ++i) {
-            trace.WriteLine("Dependant " + std::to_string(index) + " " + dependant.dependant.name +
+            trace.WriteLine("Dependant " + std::to_string(record.index) + " " + record.name +
                             ", purpose " + std::to_string(kPurposes[i]));
-            dependant.passes[i] =
-                assessment::DependantTest(store, index, kPurposes[i], date, trace);
+            dependant.passes[i] = assessment::DependantTest(record, kPurposes[i], date, trace);
         }
         result.dependants.push_back(std::move(dependant));
     }
@@ -157,10 +155,11 @@ std::string DateJson(const DateResult& result) {
 bool WriteCompletionReport(const data::FieldStore& store, ReportForm form,
                            assessment::TraceSink& trace, platform::Dialogs& dialogs,
                            std::ostream& out) {
+    const assessment::FamilyRecords family(store);
     data::TextList lines;
-    assessment::RunCompletionChecks(store, dialogs, lines);
+    assessment::RunCompletionChecks(family, dialogs, lines);
     const std::vector<assessment::Warning> warnings = assessment::WarningsFromLines(lines);
-    assessment::MaintenanceRelevantDependants(store, dialogs, lines, trace);
+    assessment::MaintenanceRelevantDependants(family, dialogs, lines, trace);
     const std::vector<Person> relevant = People(lines);
 
     if (form == ReportForm::Lines) {
@@ -172,7 +171,7 @@ bool WriteCompletionReport(const data::FieldStore& store, ReportForm form,
                 << '\n';
         return !warnings.empty();
     }
-    assessment::SpouseList(store, lines);
+    assessment::SpouseList(family.SpouseWorksheets(), lines);
     out << "{\"warnings\":[";
     for (const assessment::Warning& warning : warnings) {
         if (&warning != &warnings.front()) out << ',';
@@ -188,11 +187,12 @@ bool WriteCompletionReport(const data::FieldStore& store, ReportForm form,
 void WriteAssessment(const data::FieldStore& store, const std::vector<data::Date>& dates,
                      ReportForm form, assessment::TraceSink& trace, platform::Dialogs& dialogs,
                      std::ostream& out) {
-    const assessment::DynArrayOfDates changeDates = assessment::ChangeDates(store);
+    const assessment::FamilyRecords family(store);
+    const assessment::DynArrayOfDates changeDates = assessment::ChangeDates(family);
     const std::vector<data::Date> assessed =
         dates.empty() ? std::vector<data::Date>(changeDates.begin(), changeDates.end()) : dates;
     std::vector<DateResult> results;
-    for (data::Date date : assessed) results.push_back(AssessDate(store, date, trace, dialogs));
+    for (data::Date date : assessed) results.push_back(AssessDate(family, date, trace, dialogs));
 
     if (form == ReportForm::Lines) {
         out << "change-dates";

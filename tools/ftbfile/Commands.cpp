@@ -2,7 +2,6 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <istream>
@@ -25,6 +24,7 @@
 #include "tools/ftbfile/Assess.h"
 #include "tools/ftbfile/ConsoleReports.h"
 #include "tools/ftbfile/Json.h"
+#include "tools/ftbfile/NativeArguments.h"
 #include "tools/ftbfile/NumberText.h"
 #include "tools/ftbfile/ReadOnlyAlias.h"
 #include "tools/ftbfile/ReturnJson.h"
@@ -98,7 +98,8 @@ std::string KeyDigits(std::string_view source) {
     return digits;
 }
 
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// A path as the system names it: arguments carry its bytes (see NativeArguments).
+std::string NativePath(const QString& path) { return ArgumentBytes(path); }
 
 std::string FileArgument(const QCommandLineParser& parser) {
     return NativePath(parser.positionalArguments().constFirst());
@@ -148,7 +149,7 @@ std::string ReadWholeFile(const std::string& path) {
     auto file = data::RealFileSystem().OpenRead(path);
     std::string contents(static_cast<std::size_t>(file->Size()), '\0');
     if (file->Read(contents.data(), contents.size()) != contents.size())
-        throw EInOutError("Cannot read file \"" + path + "\"");
+        throw EInOutError("Cannot read file \"" + path + "\". " + data::ReasonOf(file->LastError()));
     return contents;
 }
 
@@ -195,19 +196,22 @@ std::optional<data::ScreenPosition> ReadReturn(const QCommandLineParser& parser,
     platform::RecordingDialogs dialogs;
     data::TaxFile taxFile(store, fs, dialogs);
     taxFile.SetKeySource(keySource);
+    // Every message names the file given, not the alias it was read through.
+    const auto named = [&](std::string text) {
+        for (auto at = text.find(alias); at != std::string::npos;
+             at = text.find(alias, at + file.size()))
+            text.replace(at, alias.size(), file);
+        return text;
+    };
     auto reportBoxes = [&] {
-        for (platform::MessageBox& box : dialogs.shown) {
-            for (auto at = box.text.find(alias); at != std::string::npos;
-                 at = box.text.find(alias, at + file.size()))
-                box.text.replace(at, alias.size(), file);
-        }
+        for (platform::MessageBox& box : dialogs.shown) box.text = named(box.text);
         return ReportBoxes(dialogs, console);
     };
     try {
         taxFile.Read(alias);
-    } catch (...) {
+    } catch (const std::exception& error) {
         reportBoxes();
-        throw;
+        throw EInOutError(named(error.what()));
     }
     if (reportBoxes()) return std::nullopt;
     return data::ScreenPosition{taxFile.ScreenGroup(), taxFile.ScreenIndex(), taxFile.History()};

@@ -1,12 +1,10 @@
 // ftbfile: the command-line tool for tax-return files.
-#include <QString>
-#include <QStringList>
 #include <iostream>
 
 #include "tools/ftbfile/Commands.h"
+#include "tools/ftbfile/NativeArguments.h"
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    return ftb::ftbfile::RunFtbfile(arguments, {std::cin, std::cout, std::cerr});
+    return ftb::ftbfile::RunFtbfile(ftb::ftbfile::ArgumentList(argc, argv),
+                                    {std::cin, std::cout, std::cerr});
 }
