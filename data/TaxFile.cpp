@@ -209,8 +209,9 @@ void TaxFile::ReportRead(const std::string& path, const std::string& target,
     // The rest of the return was not read: it is kept as it is before anything is saved over it.
     std::string where;
     try {
-        where = "The file " + Quoted(path) + " was kept unchanged as " +
-                Quoted(KeepUnreadableFile(target)) + ".";
+        where = readOnly_ ? "The file " + Quoted(path) + " was not changed."
+                          : "The file " + Quoted(path) + " was kept unchanged as " +
+                                Quoted(KeepUnreadableFile(target)) + ".";
     } catch (const EInOutError& error) {
         unreadablePath_ = path;
         where = "The file " + Quoted(path) + " could not be kept (" + error.Reason() +

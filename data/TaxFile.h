@@ -29,6 +29,10 @@ class TaxFile {
     // or an exception reports the failure and `path` still holds the previous return.
     void Save(const std::string& path);
 
+    // A reader that never saves over the file (the file tools) keeps no copy of a damaged return:
+    // its message says the return was not changed.
+    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+
     const std::string& KeySource() const { return keySource_; }
     void SetKeySource(std::string keySource) { keySource_ = std::move(keySource); }
     const std::string& CurrentPath() const { return currentPath_; }
@@ -68,6 +72,7 @@ class TaxFile {
     ScreenPosition position_;
     bool fileRead_ = false;
     bool fileLoaded_ = false;
+    bool readOnly_ = false;
     std::string caption_;
     // A path whose file failed the signature test or could not be kept after a damaged record;
     // the first save of answers to it keeps that file as ".BAD", and nothing else replaces it.

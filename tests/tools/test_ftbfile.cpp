@@ -275,7 +275,7 @@ TEST_F(FtbfileTest, DumpReportsFilesItCannotReadAndLeavesNothingBeside) {
          "Cannot read file \"" + Path("CUT.TAX") + "\". Read beyond end of file\n"},
         {Path("DAMAGED.TAX"), "1",
          "Error reading file, field tag = 2000 last tag = 1\nThe file \"" + Path("DAMAGED.TAX") +
-             "\""},
+             "\" was not changed.\n"},
     };
     const std::set<std::string> names = Names();
     for (const auto& c : cases) {

@@ -196,6 +196,7 @@ std::optional<data::ScreenPosition> ReadReturn(const QCommandLineParser& parser,
     platform::RecordingDialogs dialogs;
     data::TaxFile taxFile(store, fs, dialogs);
     taxFile.SetKeySource(keySource);
+    taxFile.SetReadOnly(true);
     // Every message names the file given, not the alias it was read through.
     const auto named = [&](std::string text) {
         for (auto at = text.find(alias); at != std::string::npos;
