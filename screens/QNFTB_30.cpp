@@ -3,6 +3,7 @@
 #include "controls/core/NameSubstitution.h"
 #include "interview/Intrview.h"
 #include "interview/ScreenBuilder.h"
+#include "screens/CapitalisedMaintenanceHint.h"
 #include "screens/ScreenFlow.h"
 #include "screens/ScreenLayout.h"
 #include "screens/SpousalMaintenance.h"
@@ -15,12 +16,6 @@ const std::vector<std::string> kQuestion = {
     "<T1;S10>Did the above individual receive any <C12;J580>capitalised maintenance<.;T1> in lieu "
     "of <C12;J583>spousal maintenance<.;T1>",
     "for any period within the income year 1 July <V99998> to 30 June <V99999>.",
-};
-
-const std::vector<std::string> kHint = {
-    "<X10>Capitalised maintenance is a capital item, such as a car, given in lieu of maintenance",
-    "over a specified period. It is neither periodic nor provided on a periodic basis, and its",
-    "value is over $1500.",
 };
 
 const char* const kCaption = "Deleting capitalised maintenance information for xxx";
@@ -38,7 +33,7 @@ TQFTB_30::TQFTB_30(interview::TScreenContext& context) : TChildForm(context) {
                                                     context.Store) +
                         "<.>"}),
             ScreenText("TextLbl1", 45, kQuestion),
-            HintBox(kHint),
+            HintBox(kCapitalisedMaintenanceHint),
         });
 }
 

@@ -7,6 +7,7 @@
 #include "interview/Intrview.h"
 #include "interview/ScreenBuilder.h"
 #include "platform/QtText.h"
+#include "screens/MaintenancePanel.h"
 #include "screens/ScreenFlow.h"
 #include "screens/ScreenLayout.h"
 #include "screens/SpouseNames.h"
@@ -27,14 +28,6 @@ const std::vector<std::string> kHint = {
     "partner.",
     "Answer <T1>No<.> if the individual named above received none in the income year.",
 };
-
-const char* const kDeleteRefusal =
-    "You can not delete maintenance worksheets from this panel, to delete a worksheet select "
-    "\"No\" for \"Received or Entitled to Maintenance\"";
-const char* const kAddRefusal =
-    "You can not add maintenance worksheets from this panel, to add a worksheet select \"Yes\" "
-    "for \"Received or Entitled to Maintenance\". Maintenance information is not required for "
-    "dependants not listed in the grid.";
 
 std::vector<std::string> NameLines(const data::FieldStore& store) {
     std::vector<std::string> lines;
@@ -73,21 +66,11 @@ void TQFTB_48::SetUpIndividual() {
     OpenCurrentSpouse(*this);
 }
 
-// "You", each spouse by position (two spouses may share a display name), and the line that
-// would add one.
+// "You" and each spouse, picked by position (two spouses may share a display name).
 void TQFTB_48::ShowIndividualsPanel() {
-    QListWidget* list = Frame().ListBoxFFS();
-    list->clear();
-    list->addItem(QStringLiteral("You"));
-    for (const std::string& name : SpouseDisplayNames(Store()))
-        list->addItem(platform::FromWin1252(name));
-    list->addItem(platform::FromWin1252(std::string(interview::kCreateNewWorksheet)));
-    Frame().ShowSelectPanel("PanelFreeFormSelect");
-    // The panel offers no way to add or delete a worksheet; what it says to either is kept
-    // with it.
-    QWidget* panel = Frame().PanelFreeFormSelect();
-    panel->setProperty("DeleteRefusal", platform::FromWin1252(kDeleteRefusal));
-    panel->setProperty("AddRefusal", platform::FromWin1252(kAddRefusal));
+    data::TextList entries = {"You"};
+    for (const std::string& name : SpouseDisplayNames(Store())) entries.push_back(name);
+    ShowMaintenancePanel(*this, entries);
     Run().ListClick = [this](QObject* Sender) { Guarded([&] { ListBoxFFSClick(Sender); }); };
 }
 

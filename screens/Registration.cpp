@@ -16,12 +16,16 @@
 #include "screens/QNFTB_13_Alternative.h"
 #include "screens/QNFTB_14.h"
 #include "screens/QNFTB_15.h"
+#include "screens/QNFTB_17.h"
+#include "screens/QNFTB_18.h"
+#include "screens/QNFTB_19.h"
 #include "screens/QNFTB_19a.h"
 #include "screens/QNFTB_20.h"
 #include "screens/QNFTB_21.h"
 #include "screens/QNFTB_27.h"
 #include "screens/QNFTB_28.h"
 #include "screens/QNFTB_30.h"
+#include "screens/QNFTB_31.h"
 #include "screens/QNFTB_32.h"
 #include "screens/QNFTB_33.h"
 #include "screens/QNFTB_34.h"
@@ -34,10 +38,13 @@
 #include "screens/QNFTB_41.h"
 #include "screens/QNFTB_42.h"
 #include "screens/QNFTB_43.h"
+#include "screens/QNFTB_45.h"
+#include "screens/QNFTB_46.h"
 #include "screens/QNFTB_47.h"
 #include "screens/QNFTB_48.h"
 #include "screens/QNFTB_49.h"
 #include "screens/QNFTB_51.h"
+#include "screens/QNFTB_56.h"
 #include "screens/QNFTB_57.h"
 #include "screens/QNFTB_58.h"
 #include "screens/QnFTB_01.h"
@@ -96,6 +103,13 @@ void RegisterScreens(interview::TScreenRegistry& registry) {
         {"TQFTB_19a", Make<TQFTB_19a>},
         {"TQFTB_20", Make<TQFTB_20>},
         {"TQFTB_57", Make<TQFTB_57>},
+        {"TQFTB_45", Make<TQFTB_45>},
+        {"TQFTB_19", Make<TQFTB_19>},
+        {"TQFTB_31", Make<TQFTB_31>},
+        {"TQFTB_18", Make<TQFTB_18>},
+        {"TQFTB_17", Make<TQFTB_17>},
+        {"TQFTB_46", Make<TQFTB_46>},
+        {"TQFTB_56", Make<TQFTB_56>},
     };
     for (const TScreenClass& screenClass : classes)
         registry.Register(screenClass.name, screenClass.factory);

@@ -112,6 +112,14 @@ protected:
     QPushButton* bar_ = nullptr;
 };
 
+// Every screen number of the catalogue has its class, so the frame treats none as an exit.
+TEST_F(ScreenKeyboardTest, EveryCatalogueNumberHasItsScreenClass) {
+    std::vector<int> all;
+    for (const interview::TScreenEntry& entry : interview::ScreenCatalogue())
+        all.push_back(entry.Number);
+    EXPECT_EQ(RegisteredScreens(), all);
+}
+
 TEST_F(ScreenKeyboardTest, TabAndShiftTabFollowTheDeclarationOrderOnEveryScreen) {
     const std::vector<int> screens = RegisteredScreens();
     ASSERT_FALSE(screens.empty());

@@ -10,6 +10,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assessment/support/ReturnBuilder.h"
@@ -128,6 +129,24 @@ void MaintenanceDone(FieldStore& store) {
     returns.Text(1279, "-1");
 }
 
+// Two children whose maintenance may matter, with the payers; `done` marks both finished, so that
+// 7852 offers them in the select panel.
+void MaintainedChildren(FieldStore& store, bool done) {
+    ReturnBuilder returns(store);
+    const std::pair<const char*, const char*> children[] = {
+        {"Max  Ford (03/04/1995)", "03/04/1995"}, {"Zoe  Ford (10/03/1998)", "10/03/1998"}};
+    for (const auto& [name, birth] : children) {
+        WorksheetBuilder child = ftb::test_support::Dependant(name, birth);
+        child.Amount(727, 100).Amount(715, 2);
+        if (done) child.Text(1106, "1");
+        returns.AddDependant(child);
+    }
+    returns.Table(1264, {{"Bob Smith"}, {"Zed Jones"}});
+    store.SetFieldStr(1280, "0");
+}
+void ChildrenPending(FieldStore& store) { MaintainedChildren(store, false); }
+void ChildrenDone(FieldStore& store) { MaintainedChildren(store, true); }
+
 void Save(QWidget& widget, const std::string& path) {
     // Texts fit their height and keep to the bottom after a paint, so paint before the picture.
     (void)widget.grab();
@@ -198,6 +217,9 @@ int main(int argc, char** argv) {
         {7841, NothingAnswered}, {7843, MaintenanceOfASpouse}, {7844, MaintenanceDone},
         {7845, MaintenanceOfASpouse}, {7846, MaintenanceOfASpouse},
         {7847, MaintenanceOfASpouse}, {7848, NothingAnswered}, {7850, NothingAnswered},
+        {7851, ChildrenPending}, {7852, ChildrenDone}, {7853, ChildrenPending},
+        {7854, ChildrenPending}, {7855, ChildrenPending}, {7856, ChildrenPending},
+        {7857, ChildrenDone},
     };
     try {
         for (const TShot& shot : shots) Shoot(shot, argv[1]);
