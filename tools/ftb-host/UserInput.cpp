@@ -134,6 +134,14 @@ QPoint ClickPoint(QAbstractButton* button) {
     return at;
 }
 
+// Types `text` over the selection; an empty text deletes it, as a person clears a field.
+void TypeOver(QWidget* field, const QString& text) {
+    if (text.isEmpty())
+        QTest::keyClick(KeyTarget(field), Qt::Key_Delete);
+    else
+        TypeKeys(field, text);
+}
+
 }  // namespace
 
 void ClickButton(QAbstractButton* button) { Click(button, ClickPoint(button)); }
@@ -160,14 +168,14 @@ void TypeInto(QWidget* field, const QString& text) {
     if (line != nullptr) line->selectAll();
     if (plain != nullptr) plain->selectAll();
     if (rich != nullptr) rich->selectAll();
-    TypeKeys(field, text);
+    TypeOver(field, text);
     if (line != nullptr) QTest::keyClick(KeyTarget(field), Qt::Key_Tab);
 }
 
 void TypeIntoCell(QTableWidget* grid, int col, int row, const QString& text) {
     QLineEdit* editor = GoToCell(grid, col, row);
     editor->selectAll();
-    TypeKeys(editor, text);
+    TypeOver(editor, text);
     QTest::keyClick(KeyTarget(editor), Qt::Key_Tab);
 }
 
