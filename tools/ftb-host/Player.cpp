@@ -385,6 +385,8 @@ QString Player::RunCheck(const ScriptCommand& command) {
             break;
         case CommandKind::Screenshot:
             return Screenshot(command.text);
+        case CommandKind::Keep:
+            return Keep(command.text);
         default:
             break;
     }
@@ -462,6 +464,14 @@ QString Player::Screenshot(const QString& file) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!MainWindow()->grab().save(path, "PNG"))
         throw EStepFailure(QStringLiteral("cannot write the picture ") + path);
+    return path;
+}
+
+QString Player::Keep(const QString& file) {
+    const QString path = ScriptPath(file);
+    QFile::remove(path);
+    if (!QFile::copy(QFile::decodeName(taxFile_.c_str()), path))
+        throw EStepFailure(QStringLiteral("cannot copy the saved return to ") + path);
     return path;
 }
 

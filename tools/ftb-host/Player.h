@@ -59,6 +59,7 @@ class Player : public QObject {
     QString TickTimer(int ticks);
     QString Quit();
     QString Screenshot(const QString& file);
+    QString Keep(const QString& file);
     void ExpectScreen(int number);
     QString ExpectExit(int number);
     void ExpectText(const QString& name, const QString& text);

@@ -336,6 +336,11 @@ ScriptCommand ParseCommand(std::vector<Token> tokens) {
         a.Count(1, 1);
         command.kind = CommandKind::Screenshot;
         command.text = a.Text(0);
+    } else if (word == QLatin1String("keep")) {
+        const Arguments a = args("keep FILE");
+        a.Count(1, 1);
+        command.kind = CommandKind::Keep;
+        command.text = a.Text(0);
     } else if (word == QLatin1String("quit")) {
         args("quit").Count(0, 0);
         command.kind = CommandKind::Quit;
@@ -352,10 +357,11 @@ void CheckOrder(const ScriptCommand& command, bool started, bool quit) {
     const bool beforeStart = kind == CommandKind::Answer || kind == CommandKind::Input;
     if (!started && kind != CommandKind::Start && !beforeStart)
         Refuse(QStringLiteral("the script must start the run first (start)"));
-    if (quit && kind != CommandKind::ExpectField)
-        Refuse(QStringLiteral("after quit only expect field can follow"));
-    if (!quit && kind == CommandKind::ExpectField)
-        Refuse(QStringLiteral("expect field reads the saved return: it comes after quit"));
+    const bool readsSaved = kind == CommandKind::ExpectField || kind == CommandKind::Keep;
+    if (quit && !readsSaved)
+        Refuse(QStringLiteral("after quit only expect field and keep can follow"));
+    if (!quit && readsSaved)
+        Refuse(QStringLiteral("expect field and keep read the saved return: they come after quit"));
 }
 
 }  // namespace

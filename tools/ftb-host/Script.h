@@ -50,6 +50,7 @@ enum class CommandKind {
     Resize,          // resize W H
     Screenshot,      // screenshot FILE.png
     Quit,            // quit
+    Keep,            // keep FILE: after quit, a copy of the saved return
 };
 
 struct ScriptCommand {
