@@ -184,6 +184,8 @@ TEST(FtbHostScript, RefusesWhatCannotRunAtItsLine) {
         {"start\nkeep saved.TAX\n",
          "t.play:2: expect field and keep read the saved return: they come after quit"},
         {"start\nquit\nkeep\n", "t.play:3: usage: keep FILE"},
+        {"start\nquit\nexpect field 717 \"1\" of 19 1\n",
+         "t.play:3: usage: expect field N \"TEXT\" | expect field N empty [in LIST WORKSHEET]"},
         {"start\nanswer OK\nexpect screen 7803\n",
          "t.play:2: no action follows to raise the box it answers"},
         {"# nothing but a comment\n", "t.play: the script holds no command"},

@@ -88,7 +88,8 @@ const char* const kHelp =
     "                       with Escape. An action: boxes it raises take the answer lines.\n"
     "  tick N | resize W H | screenshot FILE.png\n"
     "  quit                 End the run as the host does (exit screen, free, unload).\n"
-    "  expect field N \"TEXT\" | expect field N empty   After quit: the saved return's field.\n"
+    "  expect field N \"TEXT\" | expect field N empty   After quit: the saved return's field;\n"
+    "                       \"in LIST K\" after it reads worksheet K of worksheet list LIST.\n"
     "  keep FILE            After quit: copy the saved return to FILE, for other tools.\n";
 
 }  // namespace

@@ -561,9 +561,17 @@ void Player::ExpectSaves(int saves) {
 
 void Player::ExpectField(const ScriptCommand& command) {
     if (!saved_) saved_.emplace(taxFile_, keySource_);
-    const QString seen = QString::fromStdString(saved_->FieldText(command.number));
+    // A worksheet is read from a return of its own, so the lines without one still read the
+    // per-worksheet fields as the return holds them.
+    std::optional<SavedReturn> worksheet;
+    if (!command.numbers.empty()) {
+        worksheet.emplace(taxFile_, keySource_);
+        worksheet->OpenWorksheet(command.numbers[0], command.numbers[1]);
+    }
+    const SavedReturn& saved = worksheet ? *worksheet : *saved_;
+    const QString seen = QString::fromStdString(saved.FieldText(command.number));
     if (command.empty) {
-        if (saved_->FieldIsEmpty(command.number)) return;
+        if (saved.FieldIsEmpty(command.number)) return;
         throw EStepFailure(QStringLiteral("expected field %1 empty, the saved return holds %2")
                                .arg(command.number)
                                .arg(ScriptQuoted(seen)));

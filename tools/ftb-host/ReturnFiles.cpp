@@ -70,6 +70,11 @@ SavedReturn::SavedReturn(const std::string& path, const std::string& keySource) 
                          data::Win1252ToUtf8(dialogs.shown.front().text));
 }
 
+void SavedReturn::OpenWorksheet(int n, int k) {
+    store_.ResetPerWorksheetFields();
+    store_.LoadWorksheet(n, k);
+}
+
 std::string SavedReturn::FieldText(int field) const {
     return data::Win1252ToUtf8(store_.GetFieldText(field));
 }

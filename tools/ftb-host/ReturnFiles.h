@@ -36,6 +36,9 @@ class SavedReturn {
     // The field's display text (UTF-8), as a screen shows it.
     std::string FieldText(int field) const;
     bool FieldIsEmpty(int field) const { return store_.FieldIsEmpty(field); }
+    // Unpacks worksheet k of worksheet list n into the per-worksheet fields, as the interview
+    // does when it opens that record.
+    void OpenWorksheet(int n, int k);
 
   private:
     data::FieldStore store_;

@@ -244,8 +244,14 @@ void ParseExpect(const Arguments& all, ScriptCommand& command) {
         ParseExpectPicklist(
             Arguments(rest, QStringLiteral("expect picklist GRID COL ROW \"ITEM\" ...")), command);
     } else if (what == QLatin1String("field")) {
-        Arguments args(rest, QStringLiteral("expect field N \"TEXT\" | expect field N empty"));
-        args.Count(2, 2);
+        Arguments args(rest, QStringLiteral("expect field N \"TEXT\" | expect field N empty "
+                                            "[in LIST WORKSHEET]"));
+        args.Count(2, 5);
+        if (args.Size() > 2) {
+            if (args.Size() != 5 || !args.IsWord(2, "in")) args.Count(2, 2);
+            command.numbers = {Number(args[3], QStringLiteral("the worksheet list"), 1),
+                               Number(args[4], QStringLiteral("the worksheet number"), 1)};
+        }
         command.kind = CommandKind::ExpectField;
         command.number = Number(args[0], QStringLiteral("the field number"), 1);
         if (command.number > 1999)

@@ -39,7 +39,7 @@ enum class CommandKind {
     ExpectEnabled,   // expect enabled NAME
     ExpectDisabled,  // expect disabled NAME
     ExpectHistory,   // expect history N N ...
-    ExpectField,     // expect field N "TEXT" | expect field N empty
+    ExpectField,     // expect field N "TEXT" | expect field N empty [in LIST WORKSHEET]
     ExpectSaves,     // expect saves N: the return was written N times since the start
     ExpectFocus,     // expect focus NAME
     ExpectCell,      // expect cell GRID COL ROW "TEXT"
