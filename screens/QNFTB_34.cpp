@@ -4,6 +4,7 @@
 
 #include "assessment/FamilyTests.h"
 #include "interview/ScreenBuilder.h"
+#include "screens/DependantMaintenance.h"
 #include "screens/ScreenFlow.h"
 #include "screens/ScreenLayout.h"
 
@@ -14,7 +15,6 @@ namespace {
 constexpr int kNoPayersField = 1265;
 constexpr int kPayersScreen = 7839;
 constexpr int kDependantMaintenanceNotRequiredScreen = 7850;
-constexpr int kDependantMaintenanceScreen = 7851;
 
 const std::vector<std::string> kQuestion = {
     "<T1;S10>You have not listed any payers which indicates that no individual in your family "
@@ -60,7 +60,7 @@ void TQFTB_34::ChildFormYesNoClick(QObject* Sender) {
     data::TextList relevant;
     assessment::MaintenanceRelevantDependants(Store(), Dialogs(), relevant);
     MoveAfterAnswer(*this, relevant.empty() ? kDependantMaintenanceNotRequiredScreen
-                                            : kDependantMaintenanceScreen);
+                                            : kAnyDependantMaintenanceScreen);
 }
 
 }  // namespace ftb::screens
