@@ -25,6 +25,7 @@
 
 #include "controls/XGrid.h"
 #include "platform/ScriptedDialogs.h"
+#include "tools/ftb-host/BareWindow.h"
 #include "tools/ftb-host/BoxAnswerer.h"
 #include "tools/ftb-host/Controls.h"
 #include "tools/ftb-host/ModuleRun.h"
@@ -387,6 +388,17 @@ TEST(FtbHostTimings, SpreadIsMedianNearestRankPercentileAndMaximum) {
         EXPECT_EQ(spread.max, c.spread.max);
     }
     EXPECT_GT(PeakResidentKiB(), 0);
+}
+
+TEST_F(FtbHostParts, TheBareWindowIsPaintedAndItsLineReadsBack) {
+    const double ms = MeasureBareWindow();
+    EXPECT_GT(ms, 0);
+    EXPECT_EQ(BareWindowLine(12.34), "bare window: first paint after 12.3 ms\n");
+    EXPECT_EQ(ParseBareWindowLine("x\n" + BareWindowLine(ms)).value_or(-1),
+              QString::number(ms, 'f', 1).toDouble());
+    for (const char* output : {"", "bare window: first paint after ms", "first paint after 3 ms",
+                               "bare window: first paint after 1,5 ms"})
+        EXPECT_FALSE(ParseBareWindowLine(output)) << output;
 }
 
 TEST(FtbHostFiles, ANewReturnHoldsTheKeySourceAndNothingIsReplaced) {

@@ -38,7 +38,10 @@ const char* const kHelp =
     "  --geometry WxH+X+Y   The main window's size and place (default 860x620+10+10).\n"
     "  --maximised          Show the main window maximised.\n"
     "  --play SCRIPT        Play a scenario script instead of waiting for a person.\n"
-    "  --timings            Report how long the screens took to appear, and the peak memory.\n"
+    "  --timings            Report how long the screens took to appear, the peak memory,\n"
+    "                       and the start-up of a bare Qt window in a fresh process.\n"
+    "  --bare-window        Show a plain Qt window of content like the first screen's and\n"
+    "                       report the time to its first paint (the floor of --timings).\n"
     "  --module PATH        The module library (default: libftbmodule.so beside ftb-host).\n"
     "  --help               Show this help.\n"
     "\n"
@@ -120,11 +123,13 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
     const QCommandLineOption maximised = Option("maximised");
     const QCommandLineOption play = Option("play", "SCRIPT");
     const QCommandLineOption timings = Option("timings");
+    const QCommandLineOption bareWindow = Option("bare-window");
     const QCommandLineOption module = Option("module", "PATH");
     const QCommandLineOption help = Option("help");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({file, key, screen, geometry, maximised, play, timings, module, help});
+    parser.addOptions(
+        {file, key, screen, geometry, maximised, play, timings, bareWindow, module, help});
     if (!parser.parse(arguments)) throw EUsageError(parser.errorText().toStdString());
     if (!parser.positionalArguments().isEmpty())
         throw EUsageError("unexpected argument \"" +
@@ -164,6 +169,7 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
     }
     options.maximised = parser.isSet(maximised);
     options.timings = parser.isSet(timings);
+    options.bareWindow = parser.isSet(bareWindow);
     options.module = parser.isSet(module)
                          ? parser.value(module)
                          : QDir(environment.programDir).filePath(QStringLiteral("libftbmodule.so"));

@@ -40,6 +40,7 @@ struct HostOptions {
     bool maximised = false;
     QString play;  // the scenario script; empty: a person drives the interview
     bool timings = false;
+    bool bareWindow = false;  // --bare-window: measure the plain Qt window only
     QString module;  // the library to load
 };
 

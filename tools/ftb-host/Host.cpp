@@ -13,6 +13,7 @@
 
 #include "data/FileSystem.h"
 #include "data/Win1252.h"
+#include "tools/ftb-host/BareWindow.h"
 #include "tools/ftb-host/CommandLine.h"
 #include "tools/ftb-host/ModuleRun.h"
 #include "tools/ftb-host/Player.h"
@@ -47,6 +48,11 @@ QString ReadScript(const QString& path) {
     return QString::fromStdString(text.str());
 }
 
+// The floor of the start-up figure, measured by this program in a process of its own.
+std::optional<double> BareWindowFloor() {
+    return BareWindowInFreshProcess(QCoreApplication::applicationFilePath().toStdString());
+}
+
 // A person drives the interview; the host waits for the module to hand it back.
 int RunInteractive(const HostOptions& options, std::ostream& out) {
     const std::string file = ftbfile::ArgumentBytes(options.file);
@@ -67,7 +73,7 @@ int RunInteractive(const HostOptions& options, std::ostream& out) {
     WaitForTheModule(run);
     const RunEnding ending = run.Finish();
     out << EndingText(ending) << '\n';
-    if (options.timings) out << timings.Report();
+    if (options.timings) out << timings.Report(BareWindowFloor());
     out << std::flush;
     return ending.saved ? kExitSuccess : kExitFailure;
 }
@@ -78,11 +84,15 @@ int PlayScript(const HostOptions& options, std::ostream& out) {
     if (options.timings) timings.emplace(false);
     Player player(std::move(commands), options.play, options, out, timings ? &*timings : nullptr);
     const int code = player.Play();
-    if (timings) out << timings->Report() << std::flush;
+    if (timings) out << timings->Report(BareWindowFloor()) << std::flush;
     return code;
 }
 
 int Run(const HostOptions& options, std::ostream& out) {
+    if (options.bareWindow) {
+        out << BareWindowLine(MeasureBareWindow()) << std::flush;
+        return kExitSuccess;
+    }
     return options.play.isEmpty() ? RunInteractive(options, out) : PlayScript(options, out);
 }
 

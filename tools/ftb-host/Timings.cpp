@@ -87,12 +87,22 @@ void ScreenTimings::ScreenPainted(QWidget* screen) {
     changes_[number].push_back(ms);
 }
 
-std::string ScreenTimings::Report() const {
+std::string ScreenTimings::Report(std::optional<double> bareWindow) const {
     std::string report;
     if (toFirstScreen_)
         report += "timings: RunFTBModule to the first screen (" +
                   std::to_string(toFirstScreen_->first) +
                   "): " + Milliseconds(toFirstScreen_->second) + "\n";
+    if (bareWindow) {
+        report += "timings: a bare Qt window of similar content to its first paint: " +
+                  Milliseconds(*bareWindow);
+        if (toFirstScreen_ && *bareWindow > 0) {
+            char ratio[32];
+            std::snprintf(ratio, sizeof ratio, "%.2f", toFirstScreen_->second / *bareWindow);
+            report += std::string(" (the module's start-up is ") + ratio + " times it)";
+        }
+        report += "\n";
+    }
     for (const auto& [number, times] : changes_) {
         const Spread spread = SpreadOf(times);
         report += "timings: screen " + std::to_string(number) + ": " +

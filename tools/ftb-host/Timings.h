@@ -36,8 +36,9 @@ class ScreenTimings : public QObject {
     void RunStarts();      // just before RunFTBModule
     void CommandStarts();  // just before a script's action
 
-    // The report, one line per figure.
-    std::string Report() const;
+    // The report, one line per figure; with the first paint of a bare Qt window of similar
+    // content (`bareWindow`, in ms), also that floor and the module's start-up against it.
+    std::string Report(std::optional<double> bareWindow = std::nullopt) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
