@@ -4,24 +4,35 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QShortcutEvent>
 
 namespace ftb::platform {
 namespace {
 
-// Presses the button it watches on Enter or Return without modifiers.
+// Presses the button it watches on Enter or Return without modifiers, and on its own mnemonic
+// at once: Qt's shortcut holds the click back for a 100 ms animation, so Alt and the letter
+// would take six frames to move to the next screen where the mouse takes one.
 class TEnterPresses : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button == nullptr || !button->isEnabled()) return false;
+        if (event->type() == QEvent::Shortcut) {
+            // An ambiguous letter only moves the focus, as Qt does.
+            if (static_cast<QShortcutEvent*>(event)->isAmbiguous()) return false;
+            if (button->isCheckable() && (button->focusPolicy() & Qt::ClickFocus))
+                button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+            return true;
+        }
         if (event->type() != QEvent::KeyPress) return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
             (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (button == nullptr || !button->isEnabled()) return false;
         button->click();
         return true;
     }

@@ -171,6 +171,15 @@ TEST_F(QtDialogsTest, EnterPressesAFocusedButtonOutsideADialogAsSpaceDoes) {
     }
     EXPECT_EQ(pushed, 3);
     EXPECT_EQ(tooled, 3);
+    // The button's letter with Alt clicks it before the key is released, not 100 ms later.
+    window.show();
+    QApplication::setActiveWindow(&window);
+    tool->setFocus();
+    QTest::keyPress(&window, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(pushed, 4);
+    EXPECT_FALSE(push->isDown());
+    QTest::keyRelease(&window, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(pushed, 4);
 }
 
 }  // namespace

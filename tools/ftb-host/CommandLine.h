@@ -40,6 +40,7 @@ struct HostOptions {
     bool maximised = false;
     QString play;  // the scenario script; empty: a person drives the interview
     bool timings = false;
+    QString timingsLog;  // --timings-log: every figure is also appended to this file
     bool bareWindow = false;  // --bare-window: measure the plain Qt window only
     QString module;  // the library to load
 };

@@ -48,9 +48,17 @@ QString ReadScript(const QString& path) {
     return QString::fromStdString(text.str());
 }
 
-// The floor of the start-up figure, measured by this program in a process of its own.
-std::optional<double> BareWindowFloor() {
-    return BareWindowInFreshProcess(QCoreApplication::applicationFilePath().toStdString());
+// The report of --timings, with the floor of the start-up figure measured by this program in a
+// process of its own; with --timings-log the figures are also appended to its file.
+void ReportTimings(const ScreenTimings& timings, const HostOptions& options, std::ostream& out) {
+    const std::optional<double> bareWindow =
+        BareWindowInFreshProcess(QCoreApplication::applicationFilePath().toStdString());
+    out << timings.Report(bareWindow) << std::flush;
+    if (options.timingsLog.isEmpty()) return;
+    const std::string path = ftbfile::ArgumentBytes(options.timingsLog);
+    std::ofstream log(path, std::ios::app | std::ios::binary);
+    if (!(log << timings.Samples(bareWindow)) || !log.flush())
+        throw EHostError("Cannot write the timings to " + path + ": " + data::ReasonOf(errno));
 }
 
 // A person drives the interview; the host waits for the module to hand it back.
@@ -73,8 +81,8 @@ int RunInteractive(const HostOptions& options, std::ostream& out) {
     WaitForTheModule(run);
     const RunEnding ending = run.Finish();
     out << EndingText(ending) << '\n';
-    if (options.timings) out << timings.Report(BareWindowFloor());
     out << std::flush;
+    if (options.timings) ReportTimings(timings, options, out);
     return ending.saved ? kExitSuccess : kExitFailure;
 }
 
@@ -84,7 +92,7 @@ int PlayScript(const HostOptions& options, std::ostream& out) {
     if (options.timings) timings.emplace(false);
     Player player(std::move(commands), options.play, options, out, timings ? &*timings : nullptr);
     const int code = player.Play();
-    if (timings) out << timings->Report(BareWindowFloor()) << std::flush;
+    if (timings) ReportTimings(*timings, options, out);
     return code;
 }
 

@@ -27,6 +27,12 @@ std::string Milliseconds(double ms) {
     return text;
 }
 
+std::string SpreadText(std::size_t count, const Spread& spread, const char* noun = "starts") {
+    return std::to_string(count) + " " + noun + ", median " + Milliseconds(spread.median) +
+           ", 95th percentile " + Milliseconds(spread.p95) + ", max " + Milliseconds(spread.max) +
+           "\n";
+}
+
 }  // namespace
 
 Spread SpreadOf(std::vector<double> milliseconds) {
@@ -55,7 +61,10 @@ ScreenTimings::ScreenTimings(bool personDriven) : personDriven_(personDriven) {
 
 ScreenTimings::~ScreenTimings() { qApp->removeEventFilter(this); }
 
-void ScreenTimings::RunStarts() { startedAt_ = clock_.nsecsElapsed(); }
+void ScreenTimings::RunStarts() {
+    startedAt_ = clock_.nsecsElapsed();
+    firstScreen_ = true;
+}
 
 void ScreenTimings::CommandStarts() { startedAt_ = clock_.nsecsElapsed(); }
 
@@ -81,7 +90,7 @@ void ScreenTimings::ScreenPainted(QWidget* screen) {
     const int number = ShownNumber(screen->parentWidget());
     if (firstScreen_) {
         firstScreen_ = false;
-        toFirstScreen_ = {number, ms};
+        toFirstScreen_.emplace_back(number, ms);
         return;
     }
     changes_[number].push_back(ms);
@@ -89,16 +98,21 @@ void ScreenTimings::ScreenPainted(QWidget* screen) {
 
 std::string ScreenTimings::Report(std::optional<double> bareWindow) const {
     std::string report;
-    if (toFirstScreen_)
+    std::vector<double> starts;
+    for (const auto& start : toFirstScreen_) starts.push_back(start.second);
+    const Spread start = SpreadOf(starts);
+    if (toFirstScreen_.size() == 1)
         report += "timings: RunFTBModule to the first screen (" +
-                  std::to_string(toFirstScreen_->first) +
-                  "): " + Milliseconds(toFirstScreen_->second) + "\n";
+                  std::to_string(toFirstScreen_.front().first) +
+                  "): " + Milliseconds(start.median) + "\n";
+    else if (!toFirstScreen_.empty())
+        report += "timings: RunFTBModule to the first screen: " + SpreadText(starts.size(), start);
     if (bareWindow) {
         report += "timings: a bare Qt window of similar content to its first paint: " +
                   Milliseconds(*bareWindow);
-        if (toFirstScreen_ && *bareWindow > 0) {
+        if (!starts.empty() && *bareWindow > 0) {
             char ratio[32];
-            std::snprintf(ratio, sizeof ratio, "%.2f", toFirstScreen_->second / *bareWindow);
+            std::snprintf(ratio, sizeof ratio, "%.2f", start.median / *bareWindow);
             report += std::string(" (the module's start-up is ") + ratio + " times it)";
         }
         report += "\n";
@@ -106,13 +120,25 @@ std::string ScreenTimings::Report(std::optional<double> bareWindow) const {
     for (const auto& [number, times] : changes_) {
         const Spread spread = SpreadOf(times);
         report += "timings: screen " + std::to_string(number) + ": " +
-                  std::to_string(times.size()) + (times.size() == 1 ? " change" : " changes") +
-                  ", median " + Milliseconds(spread.median) + ", 95th percentile " +
-                  Milliseconds(spread.p95) + ", max " + Milliseconds(spread.max) + "\n";
+                  SpreadText(times.size(), spread, times.size() == 1 ? "change" : "changes");
     }
     char memory[64];
     std::snprintf(memory, sizeof memory, "%.1f MiB", static_cast<double>(PeakResidentKiB()) / 1024);
     return report + "timings: peak resident memory " + memory + "\n";
+}
+
+std::string ScreenTimings::Samples(std::optional<double> bareWindow) const {
+    std::string samples;
+    const auto sample = [&samples](const char* what, int number, double ms) {
+        samples += what;
+        if (number != 0) samples += " " + std::to_string(number);
+        samples += " " + QString::number(ms, 'f', 3).toStdString() + "\n";
+    };
+    for (const auto& [number, ms] : toFirstScreen_) sample("start", number, ms);
+    for (const auto& [number, times] : changes_)
+        for (const double ms : times) sample("change", number, ms);
+    if (bareWindow) sample("bare", 0, *bareWindow);
+    return samples + "peak " + std::to_string(PeakResidentKiB()) + "\n";
 }
 
 }  // namespace ftb::host

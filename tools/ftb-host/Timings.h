@@ -33,12 +33,15 @@ class ScreenTimings : public QObject {
     explicit ScreenTimings(bool personDriven);
     ~ScreenTimings() override;
 
-    void RunStarts();      // just before RunFTBModule
+    void RunStarts();      // just before RunFTBModule (a run may start several times)
     void CommandStarts();  // just before a script's action
 
     // The report, one line per figure; with the first paint of a bare Qt window of similar
     // content (`bareWindow`, in ms), also that floor and the module's start-up against it.
     std::string Report(std::optional<double> bareWindow = std::nullopt) const;
+    // Every figure taken, one a line ("start SCREEN MS", "change SCREEN MS", "bare MS",
+    // "peak KIB"), for merging the figures of several runs.
+    std::string Samples(std::optional<double> bareWindow = std::nullopt) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,7 +54,7 @@ class ScreenTimings : public QObject {
     qint64 startedAt_ = -1;  // of the clock for the next screen; -1: none pending
     bool firstScreen_ = true;
     QPointer<QWidget> lastScreen_;
-    std::optional<std::pair<int, double>> toFirstScreen_;
+    std::vector<std::pair<int, double>> toFirstScreen_;
     std::map<int, std::vector<double>> changes_;
 };
 
