@@ -148,6 +148,7 @@ void ApplyButton(const TChildForm& screen, QAbstractButton& button, TControlKind
                  TButtonProps& props) {
     button.setText(platform::FromWin1252(props.Caption));
     if (kind == TControlKind::Button) platform::PressOnEnter(button);
+    if (kind == TControlKind::Radio) platform::TabStopFollowsCheck(button);
     if (props.Checked) button.setChecked(*props.Checked);
     if (props.OnPress && kind == TControlKind::Radio) {
         auto pressed = Notify(screen, &button, std::move(props.OnPress));

@@ -54,6 +54,20 @@ void ActivateWindowOf(QWidget* widget) {
     QApplication::setActiveWindow(window);
 }
 
+void TabStopFollowsCheck(QAbstractButton& radio) {
+    QObject::connect(&radio, &QAbstractButton::toggled, &radio, [&radio](bool checked) {
+        if (!checked || !radio.autoExclusive() || radio.parentWidget() == nullptr) return;
+        for (QAbstractButton* sibling : radio.parentWidget()->findChildren<QAbstractButton*>(
+                 QString(), Qt::FindDirectChildrenOnly)) {
+            if (!sibling->isCheckable() || !sibling->autoExclusive()) continue;
+            const Qt::FocusPolicy policy = sibling->focusPolicy();
+            sibling->setFocusPolicy(sibling == &radio
+                                        ? static_cast<Qt::FocusPolicy>(policy | Qt::TabFocus)
+                                        : static_cast<Qt::FocusPolicy>(policy & ~Qt::TabFocus));
+        }
+    });
+}
+
 void PressOnEnter(QAbstractButton& button) {
     button.installEventFilter(new TEnterPresses(&button));
 }

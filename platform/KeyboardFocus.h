@@ -14,6 +14,12 @@ namespace ftb::platform {
 // button bar) nothing else does this.
 void PressOnEnter(QAbstractButton& button);
 
+// Tab enters a group of radio buttons (the auto-exclusive ones of one parent) on the checked
+// one, as on the desktop the module was made for: whenever the button becomes checked, by the
+// user or by the program, it becomes the group's one Tab stop. Qt on its own moves the stop
+// only with the focus, so Tab would land on the first button whatever was answered.
+void TabStopFollowsCheck(QAbstractButton& radio);
+
 // Makes the widget's window the active one, also where no window manager answers the request.
 void ActivateWindowOf(QWidget* widget);
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -180,6 +181,35 @@ TEST_F(QtDialogsTest, EnterPressesAFocusedButtonOutsideADialogAsSpaceDoes) {
     EXPECT_FALSE(push->isDown());
     QTest::keyRelease(&window, Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(pushed, 4);
+}
+
+// Tab enters a Yes/No pair on its answer, also one the program gave, and on its first button
+// while it has none; Shift+Tab comes back to the same answer.
+TEST_F(QtDialogsTest, TabEntersAPairOfRadioButtonsOnItsAnswer) {
+    auto* before = new QLineEdit(&window);
+    auto* pair = new QWidget(&window);
+    auto* yes = new QRadioButton(QStringLiteral("Yes"), pair);
+    auto* no = new QRadioButton(QStringLiteral("No"), pair);
+    auto* after = new QLineEdit(&window);
+    for (QRadioButton* radio : {yes, no}) TabStopFollowsCheck(*radio);
+    QWidget::setTabOrder(before, yes);
+    QWidget::setTabOrder(yes, no);
+    QWidget::setTabOrder(no, after);
+    for (QWidget* widget : std::initializer_list<QWidget*>{before, pair, yes, no, after})
+        widget->show();
+    QApplication::setActiveWindow(&window);
+    const auto tabFrom = [](QWidget* from, Qt::KeyboardModifiers modifiers) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Tab, modifiers);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tabFrom(before, Qt::NoModifier), yes);
+    no->setChecked(true);  // as the binding sets a stored answer
+    EXPECT_EQ(tabFrom(before, Qt::NoModifier), no);
+    EXPECT_EQ(tabFrom(after, Qt::ShiftModifier), no);
+    yes->setChecked(true);
+    EXPECT_EQ(tabFrom(before, Qt::NoModifier), yes);
+    EXPECT_EQ(tabFrom(yes, Qt::NoModifier), after);
 }
 
 }  // namespace
