@@ -39,7 +39,8 @@ const char* const kHelp =
     "  --maximised          Show the main window maximised.\n"
     "  --play SCRIPT        Play a scenario script instead of waiting for a person.\n"
     "  --timings            Report how long the screens took to appear, and the peak memory.\n"
-    "  --module PATH        The module library (default: libftbmodule.so beside ftb-host).\n"
+    "  --module PATH        The module library (default: libftbmodule.so beside ftb-host,\n"
+    "                       else in the library folder of the installation ftb-host is in).\n"
     "  --help               Show this help.\n"
     "\n"
     "A scenario script holds one command a line; # starts a comment; texts go in double\n"
@@ -166,7 +167,7 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
     options.timings = parser.isSet(timings);
     options.module = parser.isSet(module)
                          ? parser.value(module)
-                         : QDir(environment.programDir).filePath(QStringLiteral("libftbmodule.so"));
+                         : QDir(environment.moduleDir).filePath(QStringLiteral("libftbmodule.so"));
     return options;
 }
 
