@@ -6,7 +6,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := true
 FUZZ_TARGETS = $(notdir $(basename $(wildcard fuzz/fuzz_*.cpp)))
 
-.PHONY: deps run test asan fuzz bench build clean
+.PHONY: deps run test package asan fuzz bench build clean
 
 deps:
 	@bash scripts/install-deps
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	ctest --preset release -j $(JOBS)
+
+package: build
+	cpack --preset release
+	@echo "package: $$(ls $(CURDIR)/build/release/ftbmodule_*.deb)"
 
 asan: deps
 	cmake --preset asan

@@ -45,10 +45,17 @@
  * FreeDLLResources itself never throws. RunFTBModule is called once per load of the library; a
  * second call throws.
  *
- * Minimal host (error handling shortened):
+ * Building a host. The installed package describes itself to pkg-config: a host builds with
+ * `c++ host.cpp $(pkg-config --cflags --libs ftbmodule)` (this header and the Qt Widgets it
+ * shares with the module); `pkg-config --variable=module ftbmodule` is the library's path. The
+ * library lies in the system's library folder, so loading it by its name finds it.
+ *
+ * Minimal host (error handling shortened; its first argument is the start screen):
  *
  *   #include <QApplication>
  *   #include <QLibrary>
+ *   #include <cstdio>
+ *   #include <cstdlib>
  *   #include "ftbmodule.h"
  *
  *   class Host : public QObject {
@@ -62,6 +69,7 @@
  *
  *   int main(int argc, char** argv) {
  *       QApplication app(argc, argv);
+ *       const int start = argc > 1 ? atoi(argv[1]) : 7803;   // the screen to start at
  *       QLibrary module("libftbmodule.so");
  *       auto check = (FtbCheckVersionFn)module.resolve("CheckVersion");
  *       auto run = (FtbRunModuleFn)module.resolve("RunFTBModule");
@@ -71,11 +79,12 @@
  *       static const unsigned char path[] = "\x0a" "RETURN.TAX";
  *       static const unsigned char key[] = "\x09" "876543210";
  *       Host host;
- *       run(0, (uintptr_t)&host, path, key, 7803, 10, 10, 820, 620, 0, 0);
+ *       run(0, (uintptr_t)&host, path, key, start, 10, 10, 820, 620, 0, 0);
  *       while (!host.done) app.processEvents(QEventLoop::WaitForMoreEvents);
  *       int screen = failed();
  *       int saved = release();
  *       module.unload();
+ *       printf("exit screen %d, saved %d\n", screen, saved);
  *       return saved == 1 ? 0 : 1;
  *   }
  */

@@ -44,7 +44,8 @@ const char* const kHelp =
     "                       (start SCREEN MS, change SCREEN MS, bare MS, peak KIB).\n"
     "  --bare-window        Show a plain Qt window of content like the first screen's and\n"
     "                       report the time to its first paint (the floor of --timings).\n"
-    "  --module PATH        The module library (default: libftbmodule.so beside ftb-host).\n"
+    "  --module PATH        The module library (default: libftbmodule.so beside ftb-host,\n"
+    "                       else in the library folder of the installation ftb-host is in).\n"
     "  --help               Show this help.\n"
     "\n"
     "A scenario script holds one command a line; # starts a comment; texts go in double\n"
@@ -176,7 +177,7 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
     options.bareWindow = parser.isSet(bareWindow);
     options.module = parser.isSet(module)
                          ? parser.value(module)
-                         : QDir(environment.programDir).filePath(QStringLiteral("libftbmodule.so"));
+                         : QDir(environment.moduleDir).filePath(QStringLiteral("libftbmodule.so"));
     return options;
 }
 

@@ -49,7 +49,7 @@ struct HostOptions {
 struct HostEnvironment {
     QString xdgDataHome;  // $XDG_DATA_HOME, may be empty
     QString home;         // $HOME
-    QString programDir;   // the folder of the ftb-host executable
+    QString moduleDir;    // where the module library is by default (beside ftb-host, or installed)
 };
 
 // "WxH+X+Y" with W and H above 0 and X and Y not negative; nothing for any other text.

@@ -34,9 +34,17 @@ QString ProgramFolder(const QString& program) {
     return QFileInfo(named.isEmpty() ? program : named).absolutePath();
 }
 
+// In a build tree the library is built beside ftb-host; installed, it is in the library folder
+// (FTB_INSTALLED_MODULE_DIR, relative to the installation's bin/).
+QString DefaultModuleFolder(const QString& programFolder) {
+    const QDir folder(programFolder);
+    if (QFileInfo::exists(folder.filePath(QStringLiteral("libftbmodule.so")))) return programFolder;
+    return QDir::cleanPath(folder.filePath(QStringLiteral(FTB_INSTALLED_MODULE_DIR)));
+}
+
 HostEnvironment Environment(const QString& program) {
     return {qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"),
-            ProgramFolder(program)};
+            DefaultModuleFolder(ProgramFolder(program))};
 }
 
 QString ReadScript(const QString& path) {
