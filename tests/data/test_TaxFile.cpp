@@ -555,6 +555,27 @@ TEST_F(TaxFileFaultTest, EveryFailingSaveOperationKeepsThePreviousReturn) {
                     EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
                     continue;
                 }
+                if (op == FileOp::Sync && k == counts[static_cast<std::size_t>(op)]) {
+                    // The folder's flush after the rename: the new return is in place.
+                    std::string message;
+                    try {
+                        TaxFile(store_, files, dialogs_).Save(path_);
+                    } catch (const EInOutError& error) {
+                        message = error.what();
+                    }
+                    EXPECT_EQ(message, "Saved file \"" + path_ +
+                                           "\", but cannot flush its folder, so a power "
+                                           "failure may undo the save. Input/output error");
+                    EXPECT_EQ(Contents(path_), saved);
+                    if (existing) {
+                        EXPECT_EQ(Contents(Path("R.BAK")), previous_);
+                    }
+                    const std::set<std::string> names =
+                        existing ? std::set<std::string>{"R.TAX", "R.BAK"}
+                                 : std::set<std::string>{"R.TAX"};
+                    EXPECT_EQ(Files(), names);
+                    continue;
+                }
                 EXPECT_THROW(TaxFile(store_, files, dialogs_).Save(path_), EFtbError);
                 std::set<std::string> left = Files();
                 left.erase("R.BAK");
@@ -570,6 +591,17 @@ TEST_F(TaxFileFaultTest, EveryFailingSaveOperationKeepsThePreviousReturn) {
     EXPECT_TRUE(dialogs_.shown.empty());
 }
 
+// A save stopped after it kept the backup leaves the return and its backup as two names of one
+// file; the next save keeps the backup as before and leaves no other name behind.
+TEST_F(TaxFileFaultTest, BackupThatIsASecondNameOfTheReturnIsKeptWithoutLeftOvers) {
+    Prepare(true);
+    stdfs::remove(Path("R.BAK"));
+    stdfs::create_hard_link(path_, Path("R.BAK"));
+    TaxFile(store_, RealFileSystem(), dialogs_).Save(path_);
+    EXPECT_EQ(Contents(Path("R.BAK")), previous_);
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
+}
+
 TEST_F(TaxFileFaultTest, BackupThatCanNeitherBeLinkedNorCopiedFailsTheSave) {
     FaultyFileSystem files;
     Prepare(true);
@@ -577,7 +609,9 @@ TEST_F(TaxFileFaultTest, BackupThatCanNeitherBeLinkedNorCopiedFailsTheSave) {
     files.FailAt(FileOp::Create, 3);  // the work file, the new return, then the copy
     EXPECT_THROW(TaxFile(store_, files, dialogs_).Save(path_), EInOutError);
     EXPECT_EQ(Contents(path_), previous_);
-    EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
+    // The older backup is replaced only by a complete one.
+    EXPECT_EQ(Contents(Path("R.BAK")), "older");
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
 }
 
 TEST_F(TaxFileFaultTest, EveryFailingReadOperationRaisesAndRemovesTheWorkFile) {
@@ -603,6 +637,44 @@ TEST_F(TaxFileFaultTest, EveryFailingReadOperationRaisesAndRemovesTheWorkFile) {
     }
     for (const auto& [created, mode] : files.Created()) EXPECT_EQ(mode, 0600u) << created;
     EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+// A read or a save first removes what a stopped save left beside the return (the plain work
+// file, temporaries no running save holds) and nothing else: not a temporary still in use, not
+// a file by another name, not the work file of another return or a file in another folder.
+TEST(TaxFileLeftOvers, ReadAndSaveRemoveOnlyWhatAStoppedSaveLeft) {
+    const std::set<std::string> kept = {"R.TAX",         "R.BAK",        ".~ftbinuse1",
+                                        ".~ftbABC123",   ".~ftbabc12",   ".~ftbabc1234",
+                                        "~ftbabc123",    "OTHER.SEC",    "R.SEC.txt"};
+    const char* left[] = {"R.SEC", ".~ftbabc123", ".~ftb000000"};
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save ? "save" : "read");
+        MemoryFileSystem memory;
+        FieldStore store;
+        platform::RecordingDialogs dialogs;
+        store.SetFieldStr(1, "123456");
+        store.SetFieldStr(5, "answer");
+        TaxFile(store, memory, dialogs).Save("/r/R.TAX");
+        TaxFile(store, memory, dialogs).Save("/r/R.TAX");
+        for (const std::string& name : kept)
+            if (!memory.Exists("/r/" + name)) memory.SetContents("/r/" + name, "user's");
+        for (const char* name : left) memory.SetContents(std::string("/r/") + name, "plain");
+        memory.SetContents("/r/sub/.~ftbabc123", "elsewhere");
+        const auto inUse = memory.OpenRead("/r/.~ftbinuse1");
+        ASSERT_TRUE(inUse->TryLock());
+
+        TaxFile file(store, memory, dialogs);
+        file.SetKeySource("123456");
+        if (save)
+            file.Save("/r/R.TAX");
+        else
+            file.Read("/r/R.TAX");
+        const std::vector<std::string> names = memory.List("/r");
+        EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), kept);
+        EXPECT_TRUE(memory.Exists("/r/sub/.~ftbabc123"));
+        EXPECT_EQ(store.GetFieldStr(5), "answer");
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
 }
 
 TEST_F(TaxFileTest, UnreadableReturnIsReplacedOnlyByAnswersAndThenKeptAsBad) {
