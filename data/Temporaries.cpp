@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <random>
+#include <string_view>
 
 #include "data/Errors.h"
 
@@ -20,7 +21,7 @@ std::string InDirectory(const std::string& directory, const std::string& name) {
 }
 
 std::string RandomName() {
-    static std::random_device random;
+    std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     std::string name = kPrefix;
     for (std::size_t i = 0; i < kRandomLetters; ++i) name += kLetters[pick(random)];
@@ -31,8 +32,7 @@ bool IsTemporaryName(const std::string& name) {
     const std::size_t prefix = sizeof kPrefix - 1;
     return name.size() == prefix + kRandomLetters && name.compare(0, prefix, kPrefix) == 0 &&
            std::all_of(name.begin() + prefix, name.end(), [](char c) {
-               return std::find(kLetters, kLetters + sizeof kLetters - 1, c) !=
-                      kLetters + sizeof kLetters - 1;
+               return std::string_view(kLetters).find(c) != std::string_view::npos;
            });
 }
 

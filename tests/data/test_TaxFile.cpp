@@ -642,39 +642,56 @@ TEST_F(TaxFileFaultTest, EveryFailingReadOperationRaisesAndRemovesTheWorkFile) {
 // A read or a save first removes what a stopped save left beside the return (the plain work
 // file, temporaries no running save holds) and nothing else: not a temporary still in use, not
 // a file by another name, not the work file of another return or a file in another folder.
-TEST(TaxFileLeftOvers, ReadAndSaveRemoveOnlyWhatAStoppedSaveLeft) {
-    const std::set<std::string> kept = {"R.TAX",         "R.BAK",        ".~ftbinuse1",
-                                        ".~ftbABC123",   ".~ftbabc12",   ".~ftbabc1234",
-                                        "~ftbabc123",    "OTHER.SEC",    "R.SEC.txt"};
+TEST_F(TaxFileTest, ReadAndSaveRemoveOnlyWhatAStoppedSaveLeft) {
+    const std::set<std::string> kept = {"R.TAX",       "R.BAK",      ".~ftbinuse1",
+                                        ".~ftbABC123", ".~ftbabc12", ".~ftbabc1234",
+                                        "~ftbabc123",  "OTHER.SEC",  "R.SEC.txt"};
     const char* left[] = {"R.SEC", ".~ftbabc123", ".~ftb000000"};
-    for (const bool save : {false, true}) {
-        SCOPED_TRACE(save ? "save" : "read");
-        MemoryFileSystem memory;
-        FieldStore store;
-        platform::RecordingDialogs dialogs;
-        store.SetFieldStr(1, "123456");
-        store.SetFieldStr(5, "answer");
-        TaxFile(store, memory, dialogs).Save("/r/R.TAX");
-        TaxFile(store, memory, dialogs).Save("/r/R.TAX");
-        for (const std::string& name : kept)
-            if (!memory.Exists("/r/" + name)) memory.SetContents("/r/" + name, "user's");
-        for (const char* name : left) memory.SetContents(std::string("/r/") + name, "plain");
-        memory.SetContents("/r/sub/.~ftbabc123", "elsewhere");
-        const auto inUse = memory.OpenRead("/r/.~ftbinuse1");
-        ASSERT_TRUE(inUse->TryLock());
+    MemoryFileSystem memory;
+    const struct {
+        const char* name;
+        FileSystem& fs;
+        std::string folder;
+    } systems[] = {{"in memory", memory, "/r"}, {"on disk", RealFileSystem(), dir_.string()}};
+    stdfs::create_directory(dir_ / "sub");
+    for (const auto& system : systems) {
+        for (const bool save : {false, true}) {
+            SCOPED_TRACE(std::string(system.name) + (save ? ", save" : ", read"));
+            FileSystem& fs = system.fs;
+            const auto put = [&](const std::string& name, const std::string& contents) {
+                const std::string path = system.folder + "/" + name;
+                ASSERT_EQ(fs.Create(path)->Write(contents.data(), contents.size()),
+                          contents.size());
+            };
+            for (const std::string& name : fs.List(system.folder))
+                fs.Remove(system.folder + "/" + name);
+            FieldStore store;
+            store.SetFieldStr(1, "123456");
+            store.SetFieldStr(5, "answer");
+            TaxFile(store, fs, dialogs_).Save(system.folder + "/R.TAX");
+            TaxFile(store, fs, dialogs_).Save(system.folder + "/R.TAX");
+            for (const std::string& name : kept)
+                if (!fs.Exists(system.folder + "/" + name)) put(name, "user's");
+            for (const char* name : left) put(name, "plain");
+            put("sub/.~ftbabc123", "elsewhere");
+            const auto inUse = fs.OpenRead(system.folder + "/.~ftbinuse1");
+            ASSERT_TRUE(inUse->TryLock());
 
-        TaxFile file(store, memory, dialogs);
-        file.SetKeySource("123456");
-        if (save)
-            file.Save("/r/R.TAX");
-        else
-            file.Read("/r/R.TAX");
-        const std::vector<std::string> names = memory.List("/r");
-        EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), kept);
-        EXPECT_TRUE(memory.Exists("/r/sub/.~ftbabc123"));
-        EXPECT_EQ(store.GetFieldStr(5), "answer");
-        EXPECT_TRUE(dialogs.shown.empty());
+            TaxFile file(store, fs, dialogs_);
+            file.SetKeySource("123456");
+            if (save)
+                file.Save(system.folder + "/R.TAX");
+            else
+                file.Read(system.folder + "/R.TAX");
+            const std::vector<std::string> names = fs.List(system.folder);
+            std::set<std::string> found(names.begin(), names.end());
+            found.erase("sub");
+            EXPECT_EQ(found, kept);
+            EXPECT_TRUE(fs.Exists(system.folder + "/sub/.~ftbabc123"));
+            EXPECT_EQ(store.GetFieldStr(5), "answer");
+        }
     }
+    EXPECT_TRUE(dialogs_.shown.empty());
 }
 
 TEST_F(TaxFileTest, UnreadableReturnIsReplacedOnlyByAnswersAndThenKeptAsBad) {

@@ -5,7 +5,7 @@
 namespace ftb::data::testing {
 namespace {
 
-constexpr int kListFields = 180;  // top-level text lists, fields 1300 + 1 ...
+constexpr int kListFields = 120;  // top-level text lists, fields 1300 + 1 ...
 constexpr int kLinesPerList = 40;
 constexpr std::size_t kLineLength = 200;
 constexpr int kWorksheets = 40;  // per worksheet list
