@@ -2,7 +2,10 @@
 // The files a save makes beside a return before they get their own names (the new return, and
 // the second name or copy that becomes the backup): short names of their own, ".~ftb" and six
 // letters or digits, made without following links. A save holds the lock of each file it
-// writes there, so the next read or save can remove the ones a stopped save left, and no other.
+// writes there, so the next read or save can remove the ones a stopped save left and none in
+// use. (A save in the same folder at the same instant can still lose a temporary in the moment
+// between its creation and its lock, or a second name before its rename: that save then fails
+// with the system's reason, and the return stays as it was.)
 #include <memory>
 #include <string>
 

@@ -61,8 +61,8 @@ const QCommandLineOption& ForceOption() {
 const QCommandLineOption& JsonOption() {
     static const QCommandLineOption option(
         QStringList{QStringLiteral("json")},
-        QStringLiteral("Read the JSON from the file IN instead of standard input (\"-\": standard "
-                       "input)."),
+        QStringLiteral("Read the JSON from the file IN (\"-\": standard input, as without "
+                       "--json)."),
         QStringLiteral("IN"));
     return option;
 }
