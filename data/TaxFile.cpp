@@ -68,15 +68,25 @@ class WorkFile {
         if (fs_.Exists(path_)) fs_.Remove(path_);
         fs_.RemoveFolder(folder_);
     }
-    // The normal end: the plain data must not outlive the read or save.
-    void Remove() {
-        errno = 0;
-        if (fs_.Exists(path_) && !fs_.Remove(path_))
-            throw EInOutError("Cannot delete file " + Quoted(path_), LastSystemReason());
-    }
     WorkFile(const WorkFile&) = delete;
     WorkFile& operator=(const WorkFile&) = delete;
     const std::string& Path() const { return path_; }
+
+    // Handles to write the plain data with and to read it back.
+    struct Handles {
+        std::unique_ptr<File> out;
+        std::unique_ptr<File> in;
+    };
+    // Makes the work file and opens it twice, then takes its name away: the plain data lives
+    // only as long as the handles, so not even a read or save that is killed leaves it.
+    Handles OpenUnnamed() {
+        Handles handles{fs_.CreateNew(path_, kPrivateMode), nullptr};
+        handles.in = fs_.OpenRead(path_);
+        errno = 0;
+        if (!fs_.Remove(path_))
+            throw EInOutError("Cannot delete file " + Quoted(path_), LastSystemReason());
+        return handles;
+    }
 
   private:
     FileSystem& fs_;
@@ -238,10 +248,11 @@ void TaxFile::Read(const std::string& path) {
         auto in = fs_.OpenRead(path);
         try {
             WorkFile work(fs_, names);
-            DecryptStream(*in, *fs_.CreateNew(work.Path(), kPrivateMode), key, work.Path());
+            WorkFile::Handles plain = work.OpenUnnamed();
+            DecryptStream(*in, *plain.out, key, work.Path());
+            plain.out.reset();
             fileRead_ = true;
-            ReadPlain(*fs_.OpenRead(work.Path()), store_, position_, result);
-            work.Remove();
+            ReadPlain(*plain.in, store_, position_, result);
         } catch (const EFileOpenError& error) {
             throw EInOutError("Cannot read file " + Quoted(path) + ". " + OpenReason(error));
         } catch (const EInOutError& error) {
@@ -282,13 +293,14 @@ void TaxFile::Save(const std::string& path) {
         std::unique_ptr<File> out;  // holds the new return's lock until it has its name
         {
             WorkFile work(fs_, names);
-            WritePlain(store_, position_, *fs_.CreateNew(work.Path(), kPrivateMode));
+            WorkFile::Handles plain = work.OpenUnnamed();
+            WritePlain(store_, position_, *plain.out);
+            plain.out.reset();
             out = CreateTemporary(fs_, names.directory, temporary);
-            EncryptStream(*fs_.OpenRead(work.Path()), *out, key, work.Path(), temporary);
+            EncryptStream(*plain.in, *out, key, work.Path(), temporary);
             if (!out->Sync())
                 throw EInOutError("Cannot flush file " + Quoted(temporary),
                                   ReasonOf(out->LastError()));
-            work.Remove();
         }
         if (fs_.Exists(names.target)) {
             if (replacesUnreadable) kept = KeepUnreadableFile(names.target, names.directory);

@@ -225,7 +225,8 @@ TEST_F(SaveKillTest, KilledSavesLeaveTheOldOrTheNewReturnAndTheNextReadCleansUp)
     const auto span = std::chrono::duration_cast<std::chrono::microseconds>(saveTime * kKillSpan);
     std::uniform_int_distribution<long long> instant(0, span.count());
 
-    int oldCount = 0, newCount = 0, finished = 0, workLeft = 0, temporariesLeft = 0;
+    int oldCount = 0, newCount = 0, finished = 0, foldersLeft = 0, workLeft = 0,
+        temporariesLeft = 0;
     const auto start = Clock::now();
     for (int kill = 0; kill < kKills; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill) + " of seed " + std::to_string(seed));
@@ -249,6 +250,7 @@ TEST_F(SaveKillTest, KilledSavesLeaveTheOldOrTheNewReturnAndTheNextReadCleansUp)
         for (const stdfs::path& folder : WorkFolders()) {
             ASSERT_TRUE(stdfs::is_directory(stdfs::symlink_status(folder))) << folder;
             EXPECT_EQ(ModeOf(folder), 0700u) << folder;
+            ++foldersLeft;
             for (const stdfs::path& file : Entries(folder)) {
                 EXPECT_EQ(file.filename(), "R.SEC");
                 EXPECT_EQ(ModeOf(file), 0600u) << file;
@@ -294,8 +296,8 @@ TEST_F(SaveKillTest, KilledSavesLeaveTheOldOrTheNewReturnAndTheNextReadCleansUp)
         1000.0;
     std::cout << kKills << " kills in " << seconds << " s: the old return " << oldCount
               << " times, the new one " << newCount << " times (" << finished
-              << " saves had finished); left behind: " << workLeft << " work files, "
-              << temporariesLeft << " times temporaries\n";
+              << " saves had finished); left behind: " << foldersLeft << " work folders with "
+              << workLeft << " work files in them, " << temporariesLeft << " times temporaries\n";
     // The instants covered the save: both outcomes and stops in the middle were seen.
     EXPECT_GT(oldCount, 0);
     EXPECT_GT(newCount, 0);
