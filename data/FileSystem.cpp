@@ -1,13 +1,19 @@
 #include "data/FileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #include "data/Errors.h"
 
@@ -60,6 +66,7 @@ public:
         return false;
     }
     int LastError() const override { return error_; }
+    bool TryLock() override { return ::flock(fd_, LOCK_EX | LOCK_NB) == 0; }
 
 private:
     int fd_;
@@ -86,6 +93,82 @@ std::string NotRegularText(const std::string& path, mode_t mode) {
 }
 
 constexpr int kMaxLinks = 40;
+
+// The names in the folder open as `fd` (which the listing closes); "." and ".." are left out.
+std::vector<std::string> ListOpenFolder(int fd) {
+    std::vector<std::string> names;
+    DIR* dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+        ::close(fd);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+// Private work folders are "ftb-" and the six letters or digits mkdtemp puts in.
+constexpr const char* kPrivatePrefix = "ftb-";
+constexpr std::size_t kPrivateNameSize = 10;
+
+bool IsPrivateFolderName(const std::string& name) {
+    return name.size() == kPrivateNameSize && name.rfind(kPrivatePrefix, 0) == 0 &&
+           std::all_of(name.begin() + 4, name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Removes the private work folder `name` in `base` when a stopped read or save left it: the
+// user's own, with the mode it was made with, its lock free, holding only work files. Anything
+// else in it (not made by a read or save) keeps the folder.
+void RemoveAbandonedFolder(const std::string& base, const std::string& name) {
+    const std::string path = base + "/" + name;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 07777) == 0700 &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        const int listed = ::dup(fd);
+        if (listed >= 0)
+            for (const std::string& entry : ListOpenFolder(listed))
+                if (EndsWith(entry, ".SEC")) ::unlinkat(fd, entry.c_str(), 0);
+        ::rmdir(path.c_str());
+    }
+    ::close(fd);
+}
+
+// The lock of the user's lock file beside the private work folders ("ftb-UID.lock", readable
+// by the user only), held while it lives; not held when the file there is not the user's own.
+class WorkFolderGuard {
+public:
+    explicit WorkFolderGuard(const std::string& base) {
+        const std::string path =
+            base + "/" + kPrivatePrefix + std::to_string(::geteuid()) + ".lock";
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        struct stat st {};
+        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ||
+                         st.st_uid != ::geteuid() || ::flock(fd_, LOCK_EX) != 0)) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~WorkFolderGuard() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    WorkFolderGuard(const WorkFolderGuard&) = delete;
+    WorkFolderGuard& operator=(const WorkFolderGuard&) = delete;
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
 
 class PosixFileSystem : public FileSystem {
 public:
@@ -159,19 +242,45 @@ public:
         return NotRegularReason(st.st_mode);
     }
 
+    std::vector<std::string> List(const std::string& folder) override {
+        const int fd = ::open(folder.empty() ? "." : folder.c_str(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        return fd < 0 ? std::vector<std::string>{} : ListOpenFolder(fd);
+    }
+
     std::string MakePrivateFolder() override {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                              "/ftb-XXXXXX";
+        const char* tmp = std::getenv("TMPDIR");
+        const std::string base = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+        // The user's reads and saves clear and make work folders one at a time, so no folder
+        // is taken for abandoned between being made and being marked as in use.
+        const WorkFolderGuard guard(base);
+        if (guard.Held())
+            for (const std::string& name : List(base))
+                if (IsPrivateFolderName(name)) RemoveAbandonedFolder(base, name);
+        std::string pattern = base + "/" + kPrivatePrefix + "XXXXXX";
         // mkdtemp creates the folder exclusively with the permission bits 0700.
         if (::mkdtemp(pattern.data()) == nullptr)
             throw EFileOpenError("Cannot make a private work folder. " +
                                  std::string(std::strerror(errno)));
+        // Its lock says the folder is in use until it is removed.
+        const int fd = ::open(pattern.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            held_[pattern] = fd;
+        } else if (fd >= 0) {
+            ::close(fd);
+        }
         return pattern;
     }
 
     bool RemoveFolder(const std::string& path) override {
-        return !path.empty() && ::rmdir(path.c_str()) == 0;
+        const bool removed = !path.empty() && ::rmdir(path.c_str()) == 0;
+        const std::lock_guard<std::mutex> guard(mutex_);
+        if (auto it = held_.find(path); it != held_.end()) {
+            ::close(it->second);
+            held_.erase(it);
+        }
+        return removed;
     }
 
     bool SyncDirectory(const std::string& path) override {
@@ -181,6 +290,11 @@ public:
         ::close(fd);
         return ok;
     }
+
+private:
+    // The private folders in use, each open with its lock taken.
+    std::mutex mutex_;
+    std::map<std::string, int> held_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ftb::data {
 
@@ -20,6 +21,10 @@ public:
     virtual bool Sync() = 0;
     // The system's error number of the last read, write or sync that failed (EIO when unknown).
     virtual int LastError() const { return EIO; }
+    // Takes the file's lock, held until the handle is closed, unless another handle holds it;
+    // false then, or when the file system has no locks. A save holds the lock of each file it
+    // makes, so a later run tells the files a stopped one left from files still in use.
+    virtual bool TryLock() { return false; }
 };
 
 // The system's text for an error number: "No space left on device", "Permission denied".
@@ -53,8 +58,12 @@ public:
     // ("Is a directory", "Not a regular file: a character device"); empty when it names a
     // regular file or nothing.
     virtual std::string NotAFileReason(const std::string& /*path*/) { return {}; }
+    // The names in a folder (an empty path: the current one); nothing when it cannot be read.
+    virtual std::vector<std::string> List(const std::string& /*folder*/) { return {}; }
     // Makes a new folder that only the user can enter and returns its path; an empty path
-    // means the file system has no such place and work files stay beside their return.
+    // means the file system has no such place and work files stay beside their return. The
+    // folder is marked as in use until RemoveFolder; such folders that a stopped read or save
+    // left (with the work files in them) are removed first.
     virtual std::string MakePrivateFolder() { return {}; }
     virtual bool RemoveFolder(const std::string& path) { return path.empty(); }
 };

@@ -17,6 +17,7 @@ namespace {
 struct Node {
     std::string data;
     unsigned mode = 0644;
+    const void* lockedBy = nullptr;  // the handle holding the file's lock
 };
 
 }  // namespace
@@ -47,6 +48,11 @@ public:
     MemoryFile(std::shared_ptr<MemoryFileSystem::Storage> storage, std::shared_ptr<Node> node,
                bool writable)
         : storage_(std::move(storage)), node_(std::move(node)), writable_(writable) {}
+    ~MemoryFile() override {
+        if (node_->lockedBy == this) node_->lockedBy = nullptr;
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
 
     std::size_t Read(void* buffer, std::size_t count) override {
         if (writable_ || position_ >= node_->data.size()) return 0;
@@ -75,6 +81,11 @@ public:
     std::uint64_t Size() override { return node_->data.size(); }
     bool Sync() override { return true; }
     int LastError() const override { return error_; }
+    bool TryLock() override {
+        if (node_->lockedBy != nullptr && node_->lockedBy != this) return false;
+        node_->lockedBy = this;
+        return true;
+    }
 
 private:
     int error_ = EIO;
@@ -144,6 +155,16 @@ bool MemoryFileSystem::Link(const std::string& from, const std::string& to) {
     if (!node || storage_->Find(to)) return false;
     storage_->files[to] = std::move(node);
     return true;
+}
+
+std::vector<std::string> MemoryFileSystem::List(const std::string& folder) {
+    const std::string prefix = folder.empty() ? "" : folder == "/" ? "/" : folder + "/";
+    std::vector<std::string> names;
+    for (const auto& [path, node] : storage_->files)
+        if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
+            path.find('/', prefix.size()) == std::string::npos)
+            names.push_back(path.substr(prefix.size()));
+    return names;
 }
 
 bool MemoryFileSystem::SyncDirectory(const std::string&) { return true; }

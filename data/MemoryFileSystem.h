@@ -3,11 +3,13 @@
 // POSIX one where callers can tell: Create truncates an existing file in place (open readers
 // see it), names made by Link share one file, Rename replaces the target, a handle opened for
 // reading does not write and one created for writing does not read. A capacity limit makes
-// writes come up short as on a full disk.
+// writes come up short as on a full disk. A file's lock is held by one handle at a time; the
+// names in a folder are those of the files whose paths lie directly in it.
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/FileSystem.h"
 
@@ -34,6 +36,7 @@ public:
     bool Remove(const std::string& path) override;
     bool Link(const std::string& from, const std::string& to) override;
     bool SyncDirectory(const std::string& path) override;
+    std::vector<std::string> List(const std::string& folder) override;
 
     struct Storage;  // the files by name and the capacity; shared with the open handles
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <random>
 #include <iterator>
 #include <vector>
 
 #include "data/Errors.h"
 #include "data/FileCipher.h"
+#include "data/Temporaries.h"
 
 namespace ftb::data {
 namespace {
@@ -21,8 +21,6 @@ constexpr const char* kCaptionPrefix = "Ledgra 2002 - ";
 constexpr unsigned kPrivateMode = 0600;
 constexpr std::size_t kCopyChunk = 64 * 1024;
 constexpr int kMaxBadCopies = 1000;
-
-constexpr int kMaxTemporaryTries = 100;
 
 // The files that accompany a return, all in the folder of the file the return's path resolves
 // to (a link to a return stays a link): the backup of the previous version, the name of the
@@ -70,15 +68,25 @@ class WorkFile {
         if (fs_.Exists(path_)) fs_.Remove(path_);
         fs_.RemoveFolder(folder_);
     }
-    // The normal end: the plain data must not outlive the read or save.
-    void Remove() {
-        errno = 0;
-        if (fs_.Exists(path_) && !fs_.Remove(path_))
-            throw EInOutError("Cannot delete file " + Quoted(path_), LastSystemReason());
-    }
     WorkFile(const WorkFile&) = delete;
     WorkFile& operator=(const WorkFile&) = delete;
     const std::string& Path() const { return path_; }
+
+    // Handles to write the plain data with and to read it back.
+    struct Handles {
+        std::unique_ptr<File> out;
+        std::unique_ptr<File> in;
+    };
+    // Makes the work file and opens it twice, then takes its name away: the plain data lives
+    // only as long as the handles, so not even a read or save that is killed leaves it.
+    Handles OpenUnnamed() {
+        Handles handles{fs_.CreateNew(path_, kPrivateMode), nullptr};
+        handles.in = fs_.OpenRead(path_);
+        errno = 0;
+        if (!fs_.Remove(path_))
+            throw EInOutError("Cannot delete file " + Quoted(path_), LastSystemReason());
+        return handles;
+    }
 
   private:
     FileSystem& fs_;
@@ -105,44 +113,35 @@ std::string OpenReason(const EFileOpenError& error) {
 // The reason of a failed rename, removal or link, which report only that they failed.
 std::string LastSystemReason() { return ReasonOf(errno); }
 
-void CopyFile(FileSystem& fs, const std::string& from, const std::string& to) {
+void CopyFile(FileSystem& fs, const std::string& from, File& out, const std::string& to) {
     auto in = fs.OpenRead(from);
-    auto out = fs.CreateNew(to, kPrivateMode);
     std::vector<std::uint8_t> buffer(kCopyChunk);
     for (std::uint64_t left = in->Size(); left > 0;) {
         std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyChunk));
         if (in->Read(buffer.data(), count) != count)
             throw EInOutError("Cannot read file " + Quoted(from), ReasonOf(in->LastError()));
-        if (out->Write(buffer.data(), count) != count)
-            throw EInOutError("Cannot write file " + Quoted(to), ReasonOf(out->LastError()));
+        if (out.Write(buffer.data(), count) != count)
+            throw EInOutError("Cannot write file " + Quoted(to), ReasonOf(out.LastError()));
         left -= count;
     }
-    if (!out->Sync())
-        throw EInOutError("Cannot flush file " + Quoted(to), ReasonOf(out->LastError()));
+    if (!out.Sync())
+        throw EInOutError("Cannot flush file " + Quoted(to), ReasonOf(out.LastError()));
 }
 
-// A new file with a short name of its own in `directory`, made without following any link.
-std::unique_ptr<File> CreateTemporary(FileSystem& fs, const std::string& directory,
-                                      std::string& path) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device random;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    for (int attempt = 0; attempt < kMaxTemporaryTries; ++attempt) {
-        std::string name = ".~ftb";
-        for (int i = 0; i < 6; ++i) name += kLetters[pick(random)];
-        path = directory.empty() ? name : (directory == "/" ? "/" : directory + "/") + name;
-        if (fs.Exists(path)) continue;
-        try {
-            return fs.CreateNew(path, kPrivateMode);
-        } catch (const EFileOpenError&) {
-            if (!fs.Exists(path)) {
-                path.clear();
-                throw;
-            }
-        }
-    }
-    path.clear();
-    throw EInOutError("Cannot make a temporary file", ReasonOf(EEXIST));
+// Flushes the folder's entries (new names, renames) to the disk.
+void SyncFolder(FileSystem& fs, const std::string& directory) {
+    errno = 0;
+    if (!fs.SyncDirectory(directory))
+        throw EInOutError("Cannot flush folder " + Quoted(directory), LastSystemReason());
+}
+
+// What a read or save of a return in this folder left when it was stopped (killed, or the
+// power failed): the temporaries no running save holds, and a work file beside the return,
+// which holds plain answers. (The work files in private folders go with their folders.)
+void RemoveLeftOvers(FileSystem& fs, const Companions& names) {
+    RemoveAbandonedTemporaries(fs, names.directory);
+    const std::string work = ChangeExtension(names.target, ".SEC");
+    if (fs.Exists(work)) fs.Remove(work);
 }
 
 }  // namespace
@@ -150,35 +149,42 @@ std::unique_ptr<File> CreateTemporary(FileSystem& fs, const std::string& directo
 TaxFile::TaxFile(FieldStore& store, FileSystem& fs, platform::Dialogs& dialogs)
     : store_(store), fs_(fs), dialogs_(dialogs) {}
 
-void TaxFile::RemoveExisting(const std::string& path) {
-    errno = 0;
-    if (fs_.Exists(path) && !fs_.Remove(path))
-        throw EInOutError("Cannot delete file " + Quoted(path), LastSystemReason());
-}
-
 void TaxFile::RemoveQuietly(const std::string& path) {
     if (!path.empty() && fs_.Exists(path)) fs_.Remove(path);
 }
 
-// A second name for the file when the file system allows it, else a copy; a partial copy is
-// not left behind.
-void TaxFile::KeepCopy(const std::string& from, const std::string& to) {
-    if (fs_.Link(from, to)) return;
+// Gives `to` the contents of `from` in one rename: a second name for the file when the file
+// system allows it, else a copy, is made under a temporary name first, so `to` is never a
+// partial copy, not even when the save is stopped half-way.
+void TaxFile::KeepCopy(const std::string& from, const std::string& to,
+                       const std::string& directory) {
+    std::string temporary = FreeTemporaryName(fs_, directory);
+    std::unique_ptr<File> copy;  // holds the lock of a copy until it has its name
     try {
-        CopyFile(fs_, from, to);
+        if (!fs_.Link(from, temporary)) {
+            copy = CreateTemporary(fs_, directory, temporary);
+            CopyFile(fs_, from, *copy, temporary);
+        }
+        errno = 0;
+        if (!fs_.Rename(temporary, to))
+            throw EInOutError("Cannot rename file " + Quoted(temporary) + " to " + Quoted(to),
+                              LastSystemReason());
     } catch (...) {
-        RemoveQuietly(to);
+        RemoveQuietly(temporary);
         throw;
     }
+    // A rename between two names of one file (a save stopped after it kept the backup) leaves
+    // both names.
+    RemoveQuietly(temporary);
 }
 
 // Keeps a file that could not be read under the first free name with the extension ".BAD",
 // ".BAD1", ".BAD2", ... so that saving a new return over it loses nothing; returns that name.
-std::string TaxFile::KeepUnreadableFile(const std::string& path) {
+std::string TaxFile::KeepUnreadableFile(const std::string& path, const std::string& directory) {
     for (int n = 0; n < kMaxBadCopies; ++n) {
         std::string name = ChangeExtension(path, n == 0 ? ".BAD" : ".BAD" + std::to_string(n));
         if (fs_.Exists(name)) continue;
-        KeepCopy(path, name);
+        KeepCopy(path, name, directory);
         return name;
     }
     throw EInOutError("Cannot keep the unreadable file " + Quoted(path),
@@ -192,7 +198,7 @@ void TaxFile::NoteRecordsRead(const PlainReadResult& result) {
 }
 
 void TaxFile::ReportRead(const std::string& path, const std::string& target,
-                         const PlainReadResult& result) {
+                         const std::string& directory, const PlainReadResult& result) {
     if (!result.signatureMatched) {
         dialogs_.Error("Unable to open file - " + path);
         unreadablePath_ = path;
@@ -211,7 +217,7 @@ void TaxFile::ReportRead(const std::string& path, const std::string& target,
     try {
         where = readOnly_ ? "The file " + Quoted(path) + " was not changed."
                           : "The file " + Quoted(path) + " was kept unchanged as " +
-                                Quoted(KeepUnreadableFile(target)) + ".";
+                                Quoted(KeepUnreadableFile(target, directory)) + ".";
     } catch (const EInOutError& error) {
         unreadablePath_ = path;
         where = "The file " + Quoted(path) + " could not be kept (" + error.Reason() +
@@ -234,6 +240,7 @@ void TaxFile::Read(const std::string& path) {
     currentPath_ = path;
     openingKey_.reset();
     unreadablePath_.clear();
+    RemoveLeftOvers(fs_, names);
 
     PlainReadResult result;
     try {
@@ -241,10 +248,11 @@ void TaxFile::Read(const std::string& path) {
         auto in = fs_.OpenRead(path);
         try {
             WorkFile work(fs_, names);
-            DecryptStream(*in, *fs_.CreateNew(work.Path(), kPrivateMode), key, work.Path());
+            WorkFile::Handles plain = work.OpenUnnamed();
+            DecryptStream(*in, *plain.out, key, work.Path());
+            plain.out.reset();
             fileRead_ = true;
-            ReadPlain(*fs_.OpenRead(work.Path()), store_, position_, result);
-            work.Remove();
+            ReadPlain(*plain.in, store_, position_, result);
         } catch (const EFileOpenError& error) {
             throw EInOutError("Cannot read file " + Quoted(path) + ". " + OpenReason(error));
         } catch (const EInOutError& error) {
@@ -258,7 +266,7 @@ void TaxFile::Read(const std::string& path) {
         throw;
     }
     NoteRecordsRead(result);
-    ReportRead(path, names.target, result);
+    ReportRead(path, names.target, names.directory, result);
 }
 
 // The plain data goes only into the private work file; the enciphered file is made beside the
@@ -273,6 +281,7 @@ void TaxFile::Save(const std::string& path) {
     const bool replacesUnreadable = unreadablePath_ == path && fs_.Exists(names.target);
     // A return that could not be opened is left alone until the claimant enters something.
     if (replacesUnreadable && !store_.Modified()) return;
+    RemoveLeftOvers(fs_, names);
     store_.SetFieldStr(kHostMarkField, kHostMark);
     // The key that opened the return opens it again, whatever field 1 now holds.
     const FileKey key =
@@ -281,25 +290,23 @@ void TaxFile::Save(const std::string& path) {
     std::string temporary;
     std::string kept;
     try {
+        std::unique_ptr<File> out;  // holds the new return's lock until it has its name
         {
             WorkFile work(fs_, names);
-            WritePlain(store_, position_, *fs_.CreateNew(work.Path(), kPrivateMode));
-            auto out = CreateTemporary(fs_, names.directory, temporary);
-            EncryptStream(*fs_.OpenRead(work.Path()), *out, key, work.Path(), temporary);
+            WorkFile::Handles plain = work.OpenUnnamed();
+            WritePlain(store_, position_, *plain.out);
+            plain.out.reset();
+            out = CreateTemporary(fs_, names.directory, temporary);
+            EncryptStream(*plain.in, *out, key, work.Path(), temporary);
             if (!out->Sync())
                 throw EInOutError("Cannot flush file " + Quoted(temporary),
                                   ReasonOf(out->LastError()));
-            work.Remove();
         }
         if (fs_.Exists(names.target)) {
-            if (replacesUnreadable) kept = KeepUnreadableFile(names.target);
-            RemoveExisting(names.backup);
-            KeepCopy(names.target, names.backup);
+            if (replacesUnreadable) kept = KeepUnreadableFile(names.target, names.directory);
+            KeepCopy(names.target, names.backup, names.directory);
         }
-        errno = 0;
-        if (!fs_.SyncDirectory(names.directory))
-            throw EInOutError("Cannot flush folder " + Quoted(names.directory),
-                              LastSystemReason());
+        SyncFolder(fs_, names.directory);
         errno = 0;
         if (!fs_.Rename(temporary, names.target))
             throw EInOutError("Cannot rename file " + Quoted(temporary) + " to " +
@@ -321,6 +328,17 @@ void TaxFile::Save(const std::string& path) {
         dialogs_.Information("The file " + Quoted(path) +
                              " could not be opened; it was kept unchanged as " + Quoted(kept) +
                              " before your answers were saved.");
+    }
+    // The rename lasts through a power failure only once the folder is flushed; the new return
+    // is in place already, so the failure says so.
+    try {
+        SyncFolder(fs_, names.directory);
+    } catch (const EInOutError& error) {
+        throw EInOutError("Saved file " + Quoted(path) +
+                              ", but cannot flush its folder, so a power failure may undo "
+                              "the save. " +
+                              error.Reason(),
+                          error.Reason());
     }
 }
 

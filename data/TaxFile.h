@@ -26,7 +26,9 @@ class TaxFile {
 
     // Writes the store, the screen position and the history to `path` (an empty path does
     // nothing). Either the new return is complete at `path`, with the previous one as ".BAK",
-    // or an exception reports the failure and `path` still holds the previous return.
+    // or an exception reports the failure and `path` still holds the previous return; only a
+    // failure to flush the folder after the new return got its name leaves the new one, and
+    // its message says it was saved. A read or a save first removes what a stopped one left.
     void Save(const std::string& path);
 
     // A reader that never saves over the file (the file tools) keeps no copy of a damaged return:
@@ -57,10 +59,9 @@ class TaxFile {
   private:
     void NoteRecordsRead(const PlainReadResult& result);
     void ReportRead(const std::string& path, const std::string& target,
-                    const PlainReadResult& result);
-    std::string KeepUnreadableFile(const std::string& path);
-    void KeepCopy(const std::string& from, const std::string& to);
-    void RemoveExisting(const std::string& path);
+                    const std::string& directory, const PlainReadResult& result);
+    std::string KeepUnreadableFile(const std::string& path, const std::string& directory);
+    void KeepCopy(const std::string& from, const std::string& to, const std::string& directory);
     void RemoveQuietly(const std::string& path);
 
     FieldStore& store_;

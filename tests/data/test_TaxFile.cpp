@@ -555,6 +555,27 @@ TEST_F(TaxFileFaultTest, EveryFailingSaveOperationKeepsThePreviousReturn) {
                     EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
                     continue;
                 }
+                if (op == FileOp::Sync && k == counts[static_cast<std::size_t>(op)]) {
+                    // The folder's flush after the rename: the new return is in place.
+                    std::string message;
+                    try {
+                        TaxFile(store_, files, dialogs_).Save(path_);
+                    } catch (const EInOutError& error) {
+                        message = error.what();
+                    }
+                    EXPECT_EQ(message, "Saved file \"" + path_ +
+                                           "\", but cannot flush its folder, so a power "
+                                           "failure may undo the save. Input/output error");
+                    EXPECT_EQ(Contents(path_), saved);
+                    if (existing) {
+                        EXPECT_EQ(Contents(Path("R.BAK")), previous_);
+                    }
+                    const std::set<std::string> names =
+                        existing ? std::set<std::string>{"R.TAX", "R.BAK"}
+                                 : std::set<std::string>{"R.TAX"};
+                    EXPECT_EQ(Files(), names);
+                    continue;
+                }
                 EXPECT_THROW(TaxFile(store_, files, dialogs_).Save(path_), EFtbError);
                 std::set<std::string> left = Files();
                 left.erase("R.BAK");
@@ -570,6 +591,17 @@ TEST_F(TaxFileFaultTest, EveryFailingSaveOperationKeepsThePreviousReturn) {
     EXPECT_TRUE(dialogs_.shown.empty());
 }
 
+// A save stopped after it kept the backup leaves the return and its backup as two names of one
+// file; the next save keeps the backup as before and leaves no other name behind.
+TEST_F(TaxFileFaultTest, BackupThatIsASecondNameOfTheReturnIsKeptWithoutLeftOvers) {
+    Prepare(true);
+    stdfs::remove(Path("R.BAK"));
+    stdfs::create_hard_link(path_, Path("R.BAK"));
+    TaxFile(store_, RealFileSystem(), dialogs_).Save(path_);
+    EXPECT_EQ(Contents(Path("R.BAK")), previous_);
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
+}
+
 TEST_F(TaxFileFaultTest, BackupThatCanNeitherBeLinkedNorCopiedFailsTheSave) {
     FaultyFileSystem files;
     Prepare(true);
@@ -577,7 +609,9 @@ TEST_F(TaxFileFaultTest, BackupThatCanNeitherBeLinkedNorCopiedFailsTheSave) {
     files.FailAt(FileOp::Create, 3);  // the work file, the new return, then the copy
     EXPECT_THROW(TaxFile(store_, files, dialogs_).Save(path_), EInOutError);
     EXPECT_EQ(Contents(path_), previous_);
-    EXPECT_EQ(Files(), std::set<std::string>{"R.TAX"});
+    // The older backup is replaced only by a complete one.
+    EXPECT_EQ(Contents(Path("R.BAK")), "older");
+    EXPECT_EQ(Files(), (std::set<std::string>{"R.TAX", "R.BAK"}));
 }
 
 TEST_F(TaxFileFaultTest, EveryFailingReadOperationRaisesAndRemovesTheWorkFile) {
@@ -602,6 +636,61 @@ TEST_F(TaxFileFaultTest, EveryFailingReadOperationRaisesAndRemovesTheWorkFile) {
         }
     }
     for (const auto& [created, mode] : files.Created()) EXPECT_EQ(mode, 0600u) << created;
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+// A read or a save first removes what a stopped save left beside the return (the plain work
+// file, temporaries no running save holds) and nothing else: not a temporary still in use, not
+// a file by another name, not the work file of another return or a file in another folder.
+TEST_F(TaxFileTest, ReadAndSaveRemoveOnlyWhatAStoppedSaveLeft) {
+    const std::set<std::string> kept = {"R.TAX",       "R.BAK",      ".~ftbinuse1",
+                                        ".~ftbABC123", ".~ftbabc12", ".~ftbabc1234",
+                                        "~ftbabc123",  "OTHER.SEC",  "R.SEC.txt"};
+    const char* left[] = {"R.SEC", ".~ftbabc123", ".~ftb000000"};
+    MemoryFileSystem memory;
+    const struct {
+        const char* name;
+        FileSystem& fs;
+        std::string folder;
+    } systems[] = {{"in memory", memory, "/r"}, {"on disk", RealFileSystem(), dir_.string()}};
+    stdfs::create_directory(dir_ / "sub");
+    for (const auto& system : systems) {
+        for (const bool save : {false, true}) {
+            SCOPED_TRACE(std::string(system.name) + (save ? ", save" : ", read"));
+            FileSystem& fs = system.fs;
+            const auto put = [&](const std::string& name, const std::string& contents) {
+                const std::string path = system.folder + "/" + name;
+                ASSERT_EQ(fs.Create(path)->Write(contents.data(), contents.size()),
+                          contents.size());
+            };
+            for (const std::string& name : fs.List(system.folder))
+                fs.Remove(system.folder + "/" + name);
+            FieldStore store;
+            store.SetFieldStr(1, "123456");
+            store.SetFieldStr(5, "answer");
+            TaxFile(store, fs, dialogs_).Save(system.folder + "/R.TAX");
+            TaxFile(store, fs, dialogs_).Save(system.folder + "/R.TAX");
+            for (const std::string& name : kept)
+                if (!fs.Exists(system.folder + "/" + name)) put(name, "user's");
+            for (const char* name : left) put(name, "plain");
+            put("sub/.~ftbabc123", "elsewhere");
+            const auto inUse = fs.OpenRead(system.folder + "/.~ftbinuse1");
+            ASSERT_TRUE(inUse->TryLock());
+
+            TaxFile file(store, fs, dialogs_);
+            file.SetKeySource("123456");
+            if (save)
+                file.Save(system.folder + "/R.TAX");
+            else
+                file.Read(system.folder + "/R.TAX");
+            const std::vector<std::string> names = fs.List(system.folder);
+            std::set<std::string> found(names.begin(), names.end());
+            found.erase("sub");
+            EXPECT_EQ(found, kept);
+            EXPECT_TRUE(fs.Exists(system.folder + "/sub/.~ftbabc123"));
+            EXPECT_EQ(store.GetFieldStr(5), "answer");
+        }
+    }
     EXPECT_TRUE(dialogs_.shown.empty());
 }
 

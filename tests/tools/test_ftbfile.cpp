@@ -130,6 +130,29 @@ TEST_F(FtbfileTest, DumpLoadDumpIsExact) {
     EXPECT_EQ(Ftbfile({"dump", second, "--key", "876543210"}).out, kFullReturn);
 }
 
+// "-" names standard input: the JSON that load reads, and the return that dump, check and
+// assess read (deciphered in memory: nothing is written anywhere for it).
+TEST_F(FtbfileTest, ADashReadsStandardInput) {
+    const std::string file = Path("R.TAX");
+    const Outcome load = Ftbfile({"load", file, "--key", "876543210", "--json", "-"}, kFullReturn);
+    ASSERT_EQ(load.code, 0) << load.err;
+    EXPECT_EQ(Ftbfile({"dump", file, "--key", "876543210"}).out, kFullReturn);
+    const std::string enciphered = ReadBytes(file);
+
+    for (const char* command : {"dump", "check", "assess"}) {
+        SCOPED_TRACE(command);
+        const Outcome fromFile = Ftbfile({command, file, "--key", "876543210"});
+        const Outcome piped = Ftbfile({command, "-", "--key", "876543210"}, enciphered);
+        EXPECT_EQ(piped.code, fromFile.code) << piped.err;
+        EXPECT_EQ(piped.out, fromFile.out);
+        EXPECT_FALSE(piped.out.empty());
+    }
+    const Outcome wrongKey = Ftbfile({"dump", "-", "--key", "1"}, enciphered);
+    EXPECT_EQ(wrongKey.code, 1);
+    EXPECT_EQ(wrongKey.err, "Unable to open file - standard input\n");
+    EXPECT_EQ(Names(), std::set<std::string>{"R.TAX"});
+}
+
 TEST_F(FtbfileTest, LoadKeepsThePreviousReturnAsBackup) {
     const std::string file = Path("R.TAX");
     ASSERT_EQ(Ftbfile({"new", file, "--key", "42"}).code, 0);

@@ -18,6 +18,7 @@
 #include "data/FieldStore.h"
 #include "data/FileCipher.h"
 #include "data/FileSystem.h"
+#include "data/MemoryFileSystem.h"
 #include "data/TaxFile.h"
 #include "data/Win1252.h"
 #include "platform/RecordingDialogs.h"
@@ -34,6 +35,8 @@ namespace {
 
 constexpr int kKeyField = 1;
 constexpr std::size_t kMaxKeySource = 255;  // the longest text a field holds
+// The name of an input file that means standard input, as command-line tools take it.
+constexpr const char* kStandardInput = "-";
 
 // A command line that does not fit the command (exit code 2).
 class EUsageError : public std::runtime_error {
@@ -58,7 +61,8 @@ const QCommandLineOption& ForceOption() {
 const QCommandLineOption& JsonOption() {
     static const QCommandLineOption option(
         QStringList{QStringLiteral("json")},
-        QStringLiteral("Read the JSON from the file IN instead of standard input."),
+        QStringLiteral("Read the JSON from the file IN (\"-\": standard input, as without "
+                       "--json)."),
         QStringLiteral("IN"));
     return option;
 }
@@ -145,6 +149,13 @@ int SaveReturn(data::FieldStore& store, const data::ScreenPosition& position,
     return kExitSuccess;
 }
 
+// The whole of standard input; a failing read is reported, not taken for its end.
+std::string ReadStandardInput(const Console& console) {
+    std::string text{std::istreambuf_iterator<char>(console.in), std::istreambuf_iterator<char>()};
+    if (console.in.bad()) throw EInOutError("Cannot read standard input");
+    return text;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     auto file = data::RealFileSystem().OpenRead(path);
     std::string contents(static_cast<std::size_t>(file->Size()), '\0');
@@ -179,19 +190,24 @@ int NewReturn(const QCommandLineParser& parser, const Console& console) {
     return SaveReturn(store, {}, file, console);
 }
 
-// Reads the return at FILE into an empty store. It is read through an alias in a private
-// folder, so the work file that reading deciphers into never appears beside FILE. Nothing when
-// the file failed the signature test or holds a damaged record; the boxes that said so are
-// printed.
+// Reads the return at FILE ("-": standard input) into an empty store. It is read through an
+// alias in a private folder, so the work file that reading deciphers into never appears beside
+// FILE; a return from standard input is read in memory. Nothing when the file failed the
+// signature test or holds a damaged record; the boxes that said so are printed.
 std::optional<data::ScreenPosition> ReadReturn(const QCommandLineParser& parser,
                                                data::FieldStore& store, const Console& console) {
     const std::string file = FileArgument(parser);
     const std::string keySource = KeySourceOption(parser);
+    const bool fromInput = file == kStandardInput;
+    const std::string shown = fromInput ? "standard input" : file;
     QTemporaryDir folder;
     if (!folder.isValid())
         throw EInOutError("Cannot make a private folder: " + folder.errorString().toStdString());
     const std::string alias = NativePath(folder.filePath(QStringLiteral("RETURN.TAX")));
-    ReadOnlyAlias fs(data::RealFileSystem(), file, alias);
+    ReadOnlyAlias onDisk(data::RealFileSystem(), file, alias);
+    data::MemoryFileSystem inMemory;
+    if (fromInput) inMemory.SetContents(alias, ReadStandardInput(console));
+    data::FileSystem& fs = fromInput ? static_cast<data::FileSystem&>(inMemory) : onDisk;
 
     platform::RecordingDialogs dialogs;
     data::TaxFile taxFile(store, fs, dialogs);
@@ -200,8 +216,8 @@ std::optional<data::ScreenPosition> ReadReturn(const QCommandLineParser& parser,
     // Every message names the file given, not the alias it was read through.
     const auto named = [&](std::string text) {
         for (auto at = text.find(alias); at != std::string::npos;
-             at = text.find(alias, at + file.size()))
-            text.replace(at, alias.size(), file);
+             at = text.find(alias, at + shown.size()))
+            text.replace(at, alias.size(), shown);
         return text;
     };
     auto reportBoxes = [&] {
@@ -279,10 +295,10 @@ int AssessReturn(const QCommandLineParser& parser, const Console& console) {
 int LoadReturn(const QCommandLineParser& parser, const Console& console) {
     const std::string file = FileArgument(parser);
     const std::string keySource = KeySourceOption(parser);
-    const std::string json =
-        parser.isSet(JsonOption())
-            ? ReadWholeFile(NativePath(parser.value(JsonOption())))
-            : std::string(std::istreambuf_iterator<char>(console.in), std::istreambuf_iterator<char>());
+    const QString input = parser.value(JsonOption());
+    const std::string json = !parser.isSet(JsonOption()) || input == QLatin1String(kStandardInput)
+                                 ? ReadStandardInput(console)
+                                 : ReadWholeFile(NativePath(input));
     data::FieldStore store;
     data::ScreenPosition position;
     try {
@@ -327,15 +343,18 @@ const std::vector<Command>& Commands() {
                         "every field record in ascending field number. Numbers are exact decimals;\n"
                         "a value that is not a finite number is null, with \"raw\": its 10 bytes\n"
                         "in file order as hex. Nothing is written beside FILE."),
-         {QStringLiteral("FILE"), QStringLiteral("The tax-return file to read.")},
+         {QStringLiteral("FILE"),
+          QStringLiteral("The tax-return file to read (\"-\": standard input).")},
          {KeyOption()},
          DumpReturn},
         {QStringLiteral("load"), QStringLiteral("load FILE --key KEY [--json IN]"),
          QStringLiteral("Write a return from JSON."),
-         QStringLiteral("Writes the return at FILE from JSON in the form dump prints. The JSON is\n"
-                        "checked first: input the file cannot hold is refused and nothing is\n"
-                        "written. The previous FILE is kept as its .BAK. --key supplies field 1\n"
-                        "when the JSON has none; a field 1 with other digits is refused."),
+         QStringLiteral("Writes the return at FILE from JSON in the form dump prints, read from\n"
+                        "standard input or from the file IN (\"-\" is standard input too). The\n"
+                        "JSON is checked first: input the file cannot hold is refused and\n"
+                        "nothing is written. The previous FILE is kept as its .BAK. --key\n"
+                        "supplies field 1 when the JSON has none; a field 1 with other digits\n"
+                        "is refused."),
          {QStringLiteral("FILE"), QStringLiteral("The tax-return file to write.")},
          {KeyOption(), JsonOption()},
          LoadReturn},
@@ -356,7 +375,8 @@ const std::vector<Command>& Commands() {
              "dependants and the spouses as one JSON object. Messages the interview would\n"
              "show in a box go to standard error. Exit code 0 when nothing is missing, 3\n"
              "when something is, 1 when FILE cannot be read."),
-         {QStringLiteral("FILE"), QStringLiteral("The tax-return file to check.")},
+         {QStringLiteral("FILE"),
+          QStringLiteral("The tax-return file to check (\"-\": standard input).")},
          {KeyOption(), JsonFormOption(), TraceOption()},
          CheckReturn},
         {QStringLiteral("assess"),
@@ -372,7 +392,8 @@ const std::vector<Command>& Commands() {
              "Amounts are exact decimals. --trace shows the steps of the family\n"
              "circumstance test and of those dependant tests; messages the interview would\n"
              "show in a box go to standard error."),
-         {QStringLiteral("FILE"), QStringLiteral("The tax-return file to assess.")},
+         {QStringLiteral("FILE"),
+          QStringLiteral("The tax-return file to assess (\"-\": standard input).")},
          {KeyOption(), DateOption(), JsonFormOption(), TraceOption()},
          AssessReturn},
     };

@@ -18,6 +18,7 @@ class FaultyFile : public File {
     }
     std::uint64_t Size() override { return inner_->Size(); }
     bool Sync() override { return !fs_.Fails(FileOp::Sync) && inner_->Sync(); }
+    bool TryLock() override { return inner_->TryLock(); }
 
   private:
     std::unique_ptr<File> inner_;

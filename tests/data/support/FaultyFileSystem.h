@@ -43,6 +43,9 @@ class FaultyFileSystem : public FileSystem {
     bool SyncDirectory(const std::string& path) override;
     std::unique_ptr<File> CreateNew(const std::string& path, unsigned mode) override;
     std::string ResolveLink(const std::string& path) override { return inner_.ResolveLink(path); }
+    std::vector<std::string> List(const std::string& folder) override {
+        return inner_.List(folder);
+    }
     std::string MakePrivateFolder() override { return inner_.MakePrivateFolder(); }
     bool RemoveFolder(const std::string& path) override { return inner_.RemoveFolder(path); }
 
