@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,6 +39,10 @@ class ScreenTimings : public QObject {
 
     // The report, one line per figure.
     std::string Report() const;
+
+    // Called for every screen change measured (after the first screen): the screen number
+    // shown and the milliseconds since the command that led to it.
+    std::function<void(int screen, double milliseconds)> OnScreenChange;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
