@@ -111,8 +111,8 @@ int Number(const QString& text, const char* option, const char* what) {
     bool ok = false;
     const int number = text.toInt(&ok);
     if (!ok)
-        throw EUsageError(std::string(option) + " needs " + what + ", not \"" +
-                          text.toStdString() + "\"");
+        throw EUsageError(std::string(option) + " needs " + what + ", not \"" + text.toStdString() +
+                          "\"");
     return number;
 }
 
@@ -133,8 +133,10 @@ void ParseExploration(const QCommandLineParser& parser, const ExploreOptions& o,
         options.also.push_back({Number(start.left(colon), "--also", "a screen number"),
                                 colon < 0 ? QString() : start.mid(colon + 1)});
     }
-    if (parser.isSet(o.bound)) options.bound = Number(parser.value(o.bound), "--bound", "a number of runs");
-    if (parser.isSet(o.depth)) options.depth = Number(parser.value(o.depth), "--depth", "a number of moves");
+    if (parser.isSet(o.bound))
+        options.bound = Number(parser.value(o.bound), "--bound", "a number of runs");
+    if (parser.isSet(o.depth))
+        options.depth = Number(parser.value(o.depth), "--depth", "a number of moves");
     if (options.bound < 1 || options.depth < 1)
         throw EUsageError("--bound and --depth need a number above 0");
     options.out = parser.value(o.out);
@@ -178,8 +180,8 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
     const QCommandLineOption out = Option("out", "DIR");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({file, key, screen, geometry, maximised, play, timings, module, help,
-                       explore, from, also, bound, depth, out});
+    parser.addOptions({file, key, screen, geometry, maximised, play, timings, module, help, explore,
+                       from, also, bound, depth, out});
     if (!parser.parse(arguments)) throw EUsageError(parser.errorText().toStdString());
     if (!parser.positionalArguments().isEmpty())
         throw EUsageError("unexpected argument \"" +
@@ -207,7 +209,8 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
         throw EUsageError("the key source holds a character that Windows-1252 cannot hold");
     if (keyText->size() > static_cast<std::size_t>(kMaxModuleText))
         throw EUsageError("the key source is longer than 255 characters");
-    if (parser.isSet(screen)) options.screen = Number(parser.value(screen), "--screen", "a screen number");
+    if (parser.isSet(screen))
+        options.screen = Number(parser.value(screen), "--screen", "a screen number");
     if (parser.isSet(geometry)) {
         const std::optional<Geometry> given = ParseGeometry(parser.value(geometry));
         if (!given)

@@ -28,11 +28,16 @@ std::string Fixed(double value) {
 
 QString KindName(ExploreFailure::Kind kind) {
     switch (kind) {
-        case ExploreFailure::Exception: return QStringLiteral("exception");
-        case ExploreFailure::EmptyBox: return QStringLiteral("empty box");
-        case ExploreFailure::CannotLeave: return QStringLiteral("screen not left");
-        case ExploreFailure::SlowChange: return QStringLiteral("slow screen change");
-        case ExploreFailure::HostFailure: return QStringLiteral("host failure");
+        case ExploreFailure::Exception:
+            return QStringLiteral("exception");
+        case ExploreFailure::EmptyBox:
+            return QStringLiteral("empty box");
+        case ExploreFailure::CannotLeave:
+            return QStringLiteral("screen not left");
+        case ExploreFailure::SlowChange:
+            return QStringLiteral("slow screen change");
+        case ExploreFailure::HostFailure:
+            return QStringLiteral("host failure");
     }
     return {};
 }
@@ -75,17 +80,19 @@ std::string ReportOf(const Exploration& e, const QStringList& starts, int bound)
         report += " " + std::to_string(screen) + " (" + Fixed(ms) + " ms)";
     report += "\nfailures: " + std::to_string(e.failures.size()) + "\n";
     for (const ExploreFailure& f : e.failures) {
-        report += "  " + KindName(f.kind).toStdString() + " at screen " +
-                  std::to_string(f.screen) + ": " + f.detail.toStdString();
+        report += "  " + KindName(f.kind).toStdString() + " at screen " + std::to_string(f.screen) +
+                  ": " + f.detail.toStdString();
         if (!f.file.isEmpty()) report += " (replay: " + f.file.toStdString() + ")";
         report += "\n";
     }
     QStringList faults;
     if (e.HasException()) faults.append(QStringLiteral("an exception or a failure of the host"));
     if (!e.Unreached().empty())
-        faults.append(QString::number(e.Unreached().size()) + QStringLiteral(" screens not reached"));
-    report += faults.isEmpty() ? std::string("explore: OK\n")
-                               : "explore: FAILED (" + faults.join(QStringLiteral(", ")).toStdString() + ")\n";
+        faults.append(QString::number(e.Unreached().size()) +
+                      QStringLiteral(" screens not reached"));
+    report += faults.isEmpty()
+                  ? std::string("explore: OK\n")
+                  : "explore: FAILED (" + faults.join(QStringLiteral(", ")).toStdString() + ")\n";
     return report;
 }
 

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <algorithm>
 #include <fstream>
@@ -137,12 +137,11 @@ void Explorer::RunRoute(const RunStart& start, const std::vector<int>& route) {
     } catch (const std::exception& error) {
         Fail(ExploreFailure::HostFailure, screen_, QString::fromUtf8(error.what()));
     }
-    if (ModuleRun* run = folder.Module(); run != nullptr && !folder.StartFailed() &&
-                                          !run->Finished()) {
+    if (ModuleRun* run = folder.Module();
+        run != nullptr && !folder.StartFailed() && !run->Finished()) {
         const RunEnding ending = run->Finish();
         if (!ending.saved)
-            Fail(ExploreFailure::HostFailure, screen_,
-                 QString::fromStdString(EndingText(ending)));
+            Fail(ExploreFailure::HostFailure, screen_, QString::fromStdString(EndingText(ending)));
     }
     WriteFailures();
     timings_.reset();
@@ -184,9 +183,8 @@ bool Explorer::Visit(ModuleRun& run, QWidget* screen, int number, int& moves) {
         for (int set = parts.parts.empty() ? 2 : 0; set < 3; ++set) {
             for (QAbstractButton* move : parts.moves) {
                 choices.push_back({static_cast<AnswerSet>(set), move->objectName()});
-                keys.push_back(QStringLiteral("%1: %2, %3")
-                                   .arg(number)
-                                   .arg(SetName(set), Caption(move)));
+                keys.push_back(
+                    QStringLiteral("%1: %2, %3").arg(number).arg(SetName(set), Caption(move)));
             }
         }
         int preferred = -1;
@@ -227,10 +225,9 @@ void Explorer::Answer(QWidget* screen, int number, AnswerSet answers) {
     while (!shown.isNull() && ShownScreen() == screen) {
         // Parts are read again after each answer: an answer may show or enable others.
         const ScreenParts parts = PartsOf(screen);
-        const auto next = std::find_if(parts.parts.begin(), parts.parts.end(),
-                                       [&](const ScreenPart& p) {
-                                           return answered.count(p.name) == 0;
-                                       });
+        const auto next =
+            std::find_if(parts.parts.begin(), parts.parts.end(),
+                         [&](const ScreenPart& p) { return answered.count(p.name) == 0; });
         if (next == parts.parts.end()) return;
         answered.insert(next->name);
         try {
@@ -326,8 +323,7 @@ EntryKind Explorer::KindOf(const QString& key, const std::function<EntryKind()>&
 
 int Explorer::Decide(const std::vector<QString>& keys, int preferred) {
     const int count = static_cast<int>(keys.size());
-    if (replayed_ < route_.size())
-        return std::min(route_[replayed_++], count - 1);
+    if (replayed_ < route_.size()) return std::min(route_[replayed_++], count - 1);
     std::vector<int> fresh;
     for (int i = 0; i < count; ++i)
         if (taken_.insert(keys[static_cast<std::size_t>(i)]).second) fresh.push_back(i);
@@ -365,16 +361,20 @@ void Explorer::Act(const QString& line, const std::function<void()>& action) {
 
 void Explorer::BoxShown(QDialog* dialog) {
     if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+        const QString prompt =
+            QStringLiteral("%1: input %2, ").arg(screen_).arg(input->labelText());
+        const int choice =
+            probing_
+                ? 1
+                : Decide({prompt + QStringLiteral("typed"), prompt + QStringLiteral("cancelled")},
+                         0);
         ScriptCommand line;
         line.kind = CommandKind::Input;
-        const int choice = probing_ ? 1
-                                    : Decide({QStringLiteral("%1: input %2, typed").arg(screen_).arg(input->labelText()),
-                                              QStringLiteral("%1: input %2, cancelled").arg(screen_).arg(input->labelText())},
-                                             0);
         line.cancel = choice == 1;
         line.text = QLatin1String(kInputAnswer);
-        if (!probing_) answers_.append(line.cancel ? QStringLiteral("input cancel")
-                                                   : QStringLiteral("input ") + ScriptQuoted(line.text));
+        if (!probing_)
+            answers_.append(line.cancel ? QStringLiteral("input cancel")
+                                        : QStringLiteral("input ") + ScriptQuoted(line.text));
         answerer_->Queue(line);
         return;
     }
@@ -387,8 +387,8 @@ void Explorer::BoxShown(QDialog* dialog) {
         Fail(ExploreFailure::Exception, screen_, ScriptQuoted(text));
     if (!probing_ && text.trimmed().isEmpty())
         Fail(ExploreFailure::EmptyBox, screen_, QStringLiteral("the box ") + ScriptQuoted(title));
-    const int preferred =
-        std::max<int>(0, static_cast<int>(buttons.indexOf(static_cast<QAbstractButton*>(box->defaultButton()))));
+    const int preferred = std::max<int>(
+        0, static_cast<int>(buttons.indexOf(static_cast<QAbstractButton*>(box->defaultButton()))));
     int choice = preferred;
     if (!probing_) {
         std::vector<QString> keys;
@@ -423,7 +423,8 @@ void Explorer::WriteFailures() {
                                          .arg(failure.detail)} +
                          script_;
         if (options_.out.isEmpty()) continue;
-        failure.file = OutPath(QStringLiteral("%1-failure.play").arg(i + 1, 3, 10, QLatin1Char('0')));
+        failure.file =
+            OutPath(QStringLiteral("%1-failure.play").arg(i + 1, 3, 10, QLatin1Char('0')));
         std::ofstream file(ftbfile::ArgumentBytes(failure.file));
         file << failure.script.join(u'\n').toStdString() << '\n';
     }
@@ -434,8 +435,8 @@ void Explorer::WriteRunning(const QString& next) const {
     // Should the host itself crash, the run so far is left to replay.
     if (options_.out.isEmpty()) return;
     std::ofstream file(ftbfile::ArgumentBytes(OutPath(QStringLiteral("running.play"))));
-    file << script_.join(u'\n').toStdString() << "\n# the action running: "
-         << next.toStdString() << '\n';
+    file << script_.join(u'\n').toStdString() << "\n# the action running: " << next.toStdString()
+         << '\n';
 }
 
 QString Explorer::OutPath(const QString& name) const {

@@ -32,8 +32,7 @@ RunInFolder::~RunInFolder() {
     if (!previousFolder_.isEmpty()) QDir::setCurrent(previousFolder_);
 }
 
-void RunInFolder::Start(const RunStart& start, const HostOptions& options,
-                        ScreenTimings* timings) {
+void RunInFolder::Start(const RunStart& start, const HostOptions& options, ScreenTimings* timings) {
     folder_ =
         std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("ftb-host-XXXXXX")));
     if (!folder_->isValid())

@@ -40,8 +40,8 @@ ScreenParts PartsOf(QWidget* screen) {
             auto [group, added] = groups.try_emplace(radio->parentWidget(), found.parts.size());
             if (added) found.parts.push_back({ScreenPart::RadioGroup, {}, {}});
             ScreenPart& part = found.parts[group->second];
-            part.name += (part.name.isEmpty() ? QString() : QStringLiteral("+")) +
-                         radio->objectName();
+            part.name +=
+                (part.name.isEmpty() ? QString() : QStringLiteral("+")) + radio->objectName();
             part.widgets.push_back(radio);
         } else if (qobject_cast<QCheckBox*>(widget) != nullptr) {
             found.parts.push_back({ScreenPart::Check, widget->objectName(), {widget}});
@@ -74,9 +74,8 @@ EntryKind ProbeEntry(QLineEdit* field, const QString& name) {
     } else if (TypeAndStay(field, date) == date) {
         kind = EntryKind::Date;
     } else if (TypeAndStay(field, QStringLiteral("50")) == QLatin1String("50")) {
-        kind = name.contains(QLatin1String("TFN"), Qt::CaseInsensitive)
-                   ? EntryKind::TaxFileNumber
-                   : EntryKind::Number;
+        kind = name.contains(QLatin1String("TFN"), Qt::CaseInsensitive) ? EntryKind::TaxFileNumber
+                                                                        : EntryKind::Number;
     }
     TypeAndStay(field, QString());
     return kind;
@@ -84,7 +83,8 @@ EntryKind ProbeEntry(QLineEdit* field, const QString& name) {
 
 QString SampleAnswer(EntryKind kind, bool second, int dateIndex, bool inGrid) {
     switch (kind) {
-        case EntryKind::Text: return second ? QStringLiteral("Bob") : QStringLiteral("Ann Lee");
+        case EntryKind::Text:
+            return second ? QStringLiteral("Bob") : QStringLiteral("Ann Lee");
         case EntryKind::Date:
             if (inGrid)
                 return !second && dateIndex == 0 ? QStringLiteral("01/07/2001")
@@ -92,10 +92,13 @@ QString SampleAnswer(EntryKind kind, bool second, int dateIndex, bool inGrid) {
             if (dateIndex == 0)
                 return second ? QStringLiteral("01/07/1995") : QStringLiteral("01/01/1970");
             return second ? QStringLiteral("30/06/2002") : QString();
-        case EntryKind::Number: return second ? QStringLiteral("0") : QStringLiteral("50");
-        case EntryKind::TaxFileNumber: return QStringLiteral("123456782");
+        case EntryKind::Number:
+            return second ? QStringLiteral("0") : QStringLiteral("50");
+        case EntryKind::TaxFileNumber:
+            return QStringLiteral("123456782");
         case EntryKind::Nothing:
-        case EntryKind::PickList: break;
+        case EntryKind::PickList:
+            break;
     }
     return {};
 }
