@@ -28,6 +28,9 @@
 namespace ftb::host {
 namespace {
 
+// Rounds of waiting for the next screen before the host reports that none came.
+constexpr int kSettleRounds = 5;
+
 // What an input box is answered with, first, before it is cancelled.
 const char* const kInputAnswer = "Bob Smith";
 
@@ -75,8 +78,14 @@ Explorer::Explorer(const HostOptions& options, std::ostream& out) : options_(opt
 Explorer::~Explorer() = default;
 
 int Explorer::Explore() {
-    if (!options_.out.isEmpty() && !QDir().mkpath(options_.out))
-        throw EHostError("Cannot make the folder " + ftbfile::ArgumentBytes(options_.out));
+    if (!options_.out.isEmpty()) {
+        if (!QDir().mkpath(options_.out))
+            throw EHostError("Cannot make the folder " + ftbfile::ArgumentBytes(options_.out));
+        // The replays of an earlier exploration would read as this one's.
+        QDir folder(options_.out);
+        for (const QString& old : folder.entryList({QStringLiteral("*-failure.play")}, QDir::Files))
+            folder.remove(old);
+    }
     QElapsedTimer clock;
     clock.start();
     for (const RunStart& start : starts_) ExploreFrom(start);
@@ -158,6 +167,14 @@ void Explorer::Walk(ModuleRun& run) {
             return;
         }
         QWidget* screen = ShownScreen();
+        // Between two screens (a load posted again after the one that ran) the events may take
+        // another round or two.
+        for (int round = 0; screen == nullptr && run.Message() == 0 && round < kSettleRounds;
+             ++round) {
+            WaitUntilIdle();
+            screen = ShownScreen();
+        }
+        if (run.Message() != 0) continue;
         if (screen == nullptr) {
             Fail(ExploreFailure::HostFailure, screen_,
                  QStringLiteral("no screen is shown and the module has not told the host"));
@@ -214,6 +231,7 @@ bool Explorer::Visit(ModuleRun& run, QWidget* screen, int number, int& moves) {
             found_.left.insert(number);
             return true;
         }
+        script_.append(QStringLiteral("expect screen %1").arg(number));
     }
     return true;
 }
