@@ -106,22 +106,17 @@ int Explorer::Explore() {
 }
 
 void Explorer::ExploreFrom(const RunStart& start) {
-    taken_.clear();
-    pending_ = {{}};
+    routes_ = Routes();
     int runs = 0;
-    while (!pending_.empty() && runs < options_.bound) {
-        const std::vector<int> route = std::move(pending_.back());
-        pending_.pop_back();
-        RunRoute(start, route);
+    while (runs < options_.bound && routes_.Next()) {
+        RunRoute(start);
         ++runs;
     }
     found_.runs += runs;
-    if (!pending_.empty()) ++found_.boundedStarts;
+    if (routes_.Left() > 0) ++found_.boundedStarts;
 }
 
-void Explorer::RunRoute(const RunStart& start, const std::vector<int>& route) {
-    route_ = route;
-    replayed_ = 0;
+void Explorer::RunRoute(const RunStart& start) {
     uses_.clear();
     script_ = {QStringLiteral("# explored from ") + StartName(start), StartLine(start)};
     answers_.clear();
@@ -211,7 +206,7 @@ bool Explorer::Visit(ModuleRun& run, QWidget* screen, int number, int& moves) {
                 preferred = static_cast<int>(i);
         }
         if (preferred < 0) return false;  // every choice was refused on this visit
-        const int choice = Decide(keys, preferred);
+        const int choice = routes_.Decide(keys, preferred);
         const QString& key = keys[static_cast<std::size_t>(choice)];
         tried.insert(key);
         ++uses_[key];
@@ -339,25 +334,6 @@ EntryKind Explorer::KindOf(const QString& key, const std::function<EntryKind()>&
     return kind;
 }
 
-int Explorer::Decide(const std::vector<QString>& keys, int preferred) {
-    const int count = static_cast<int>(keys.size());
-    if (replayed_ < route_.size()) return std::min(route_[replayed_++], count - 1);
-    std::vector<int> fresh;
-    for (int i = 0; i < count; ++i)
-        if (taken_.insert(keys[static_cast<std::size_t>(i)]).second) fresh.push_back(i);
-    const int choice = fresh.empty() ? preferred : fresh.front();
-    // The other fresh choices become routes of their own, the first of them run next.
-    for (auto other = fresh.rbegin(); other != fresh.rend() && fresh.size() > 1; ++other) {
-        if (*other == choice) continue;
-        std::vector<int> sibling = route_;
-        sibling.push_back(*other);
-        pending_.push_back(std::move(sibling));
-    }
-    route_.push_back(choice);
-    replayed_ = route_.size();
-    return choice;
-}
-
 void Explorer::Act(const QString& line, const std::function<void()>& action) {
     WriteRunning(line);
     answers_.clear();
@@ -384,7 +360,7 @@ void Explorer::BoxShown(QDialog* dialog) {
         const int choice =
             probing_
                 ? 1
-                : Decide({prompt + QStringLiteral("typed"), prompt + QStringLiteral("cancelled")},
+                : routes_.Decide({prompt + QStringLiteral("typed"), prompt + QStringLiteral("cancelled")},
                          0);
         ScriptCommand line;
         line.kind = CommandKind::Input;
@@ -414,7 +390,7 @@ void Explorer::BoxShown(QDialog* dialog) {
             keys.push_back(QStringLiteral("%1: %2 \"%3\", %4")
                                .arg(screen_)
                                .arg(title, FirstLine(text).left(60), Caption(button)));
-        choice = Decide(keys, preferred);
+        choice = routes_.Decide(keys, preferred);
         found_.branches[screen_].insert(WithoutScreen(keys[static_cast<std::size_t>(choice)]));
     }
     ScriptCommand line;

@@ -1,12 +1,11 @@
 #pragma once
-// ftb-host --explore: walks the interview by itself. A route is the list of choices made at
-// each decision point of a run: which answer set and move on a screen, which button of a box.
-// Every run starts the module afresh on the start return, replays its route and, past its end,
-// takes at each decision point the first choice not taken anywhere before (keyed by the screen
-// number and what the choice is), queueing every other such choice as a route of its own; where
-// every choice was taken it takes the one this run used least (a box: its default button), so
-// loops such as "another child?" end. Routes run depth first until none is left or the bound
-// of runs is reached. Each action is recorded in --play form, so every failure has its replay.
+// ftb-host --explore: walks the interview by itself. The decision points of a run are which
+// answer set and move to take on a screen and which button of a box to press (Routes keeps the
+// routes, keyed by the screen number and what the choice is). Every run starts the module afresh
+// on the start return and replays its route; where every choice was taken it takes the one this
+// run used least (a box: its default button), so loops such as "another child?" end. Routes run
+// depth first until none is left or the bound of runs is reached. Each action is recorded in
+// --play form, so every failure has its replay.
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -20,6 +19,7 @@
 #include "tools/ftb-host/BoxAnswerer.h"
 #include "tools/ftb-host/CommandLine.h"
 #include "tools/ftb-host/Exploration.h"
+#include "tools/ftb-host/Routes.h"
 #include "tools/ftb-host/RunInFolder.h"
 #include "tools/ftb-host/ScreenParts.h"
 
@@ -47,7 +47,7 @@ class Explorer {
     };
 
     void ExploreFrom(const RunStart& start);
-    void RunRoute(const RunStart& start, const std::vector<int>& route);
+    void RunRoute(const RunStart& start);
     // Answers screens until an exit, a screen that cannot be left or the depth bound.
     void Walk(ModuleRun& run);
     // One visit of a screen: false when no choice left it.
@@ -57,8 +57,6 @@ class Explorer {
     void AnswerGrid(QTableWidget* grid, int number, AnswerSet answers);
     EntryKind KindOf(const QString& key, const std::function<EntryKind()>& probe);
 
-    // A decision point with the given choices: the route's choice, else a new one.
-    int Decide(const std::vector<QString>& keys, int preferred);
     // Runs an action of the person, recorded as `line` after the answers its boxes took.
     void Act(const QString& line, const std::function<void()>& action);
     void BoxShown(QDialog* box);
@@ -75,14 +73,11 @@ class Explorer {
     Exploration found_;
 
     // Across the runs of a start.
-    std::set<QString> taken_;                  // choices taken or queued
-    std::vector<std::vector<int>> pending_;    // routes still to run, the next last
+    Routes routes_;
     std::map<QString, EntryKind> kinds_;       // what each field and column takes
     std::map<int, QStringList> stuckReplays_;  // the first replay of each screen not left
 
     // The run.
-    std::vector<int> route_;
-    std::size_t replayed_ = 0;
     std::map<QString, int> uses_;
     QStringList script_;
     QStringList answers_;  // the answer lines of the action running
