@@ -405,7 +405,13 @@ void Explorer::BoxShown(QDialog* dialog) {
 }
 
 void Explorer::Fail(ExploreFailure::Kind kind, int screen, const QString& detail) {
-    found_.failures.push_back({kind, screen, detail, {}, {}});
+    // Each fault once, with the replay of the first run that met it.
+    const bool known = std::any_of(found_.failures.begin(), found_.failures.end(),
+                                   [&](const ExploreFailure& f) {
+                                       return f.kind == kind && f.screen == screen &&
+                                              f.detail == detail;
+                                   });
+    if (!known) found_.failures.push_back({kind, screen, detail, {}, {}});
 }
 
 void Explorer::WriteFailures() {

@@ -47,12 +47,16 @@ void RunInFolder::Start(const RunStart& start, const HostOptions& options, Scree
         WriteReturnFromJson(path, start.key, *start.fromJson);
     else
         MakeNewReturn(path, start.key);
+    // A module named relative to the current folder is found there, not in the run's.
+    const QString module = QDir::isAbsolutePath(options.module)
+                               ? options.module
+                               : QDir::currentPath() + QLatin1Char('/') + options.module;
     previousFolder_ = QDir::currentPath();
     QDir::setCurrent(folder_->path());
     taxFile_ = QFile::encodeName(path).toStdString();
     keySource_ = *keyText;
 
-    run_ = std::make_unique<ModuleRun>(options.module);
+    run_ = std::make_unique<ModuleRun>(module);
     if (timings != nullptr) timings->RunStarts();
     try {
         run_->Start({taxFile_, keySource_, start.screen, options.geometry, options.maximised});
