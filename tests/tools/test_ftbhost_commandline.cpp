@@ -66,6 +66,31 @@ TEST(FtbHostCommandLine, EveryOptionReachesTheRun) {
     EXPECT_TRUE(Parse({QStringLiteral("--help")}).help);
 }
 
+TEST(FtbHostCommandLine, TheExplorerTakesItsStartsBoundsAndFolder) {
+    const HostOptions defaults = Parse({QStringLiteral("--explore")});
+    EXPECT_TRUE(defaults.explore);
+    EXPECT_EQ(defaults.screen, 7803);
+    EXPECT_TRUE(defaults.from.isEmpty());
+    EXPECT_TRUE(defaults.also.empty());
+    EXPECT_EQ(defaults.bound, 300);
+    EXPECT_EQ(defaults.depth, 150);
+    EXPECT_TRUE(defaults.out.isEmpty());
+
+    const HostOptions options = Parse(
+        {QStringLiteral("--explore"), QStringLiteral("--screen"), QStringLiteral("7827"),
+         QStringLiteral("--from"), QStringLiteral("a.json"), QStringLiteral("--also"),
+         QStringLiteral("7841"), QStringLiteral("--also"), QStringLiteral("7814:d/b:c.json"),
+         QStringLiteral("--bound"), QStringLiteral("20"), QStringLiteral("--depth"),
+         QStringLiteral("9"), QStringLiteral("--out"), QStringLiteral("found")});
+    EXPECT_EQ(options.screen, 7827);
+    EXPECT_EQ(options.from, QStringLiteral("a.json"));
+    EXPECT_EQ(options.also, (std::vector<ExploreStart>{{7841, QString()},
+                                                       {7814, QStringLiteral("d/b:c.json")}}));
+    EXPECT_EQ(options.bound, 20);
+    EXPECT_EQ(options.depth, 9);
+    EXPECT_EQ(options.out, QStringLiteral("found"));
+}
+
 TEST(FtbHostCommandLine, GeometryIsWidthHeightAndTheTopLeftCorner) {
     EXPECT_EQ(ParseGeometry(QStringLiteral("860x620+10+10")), (Geometry{860, 620, 10, 10}));
     EXPECT_EQ(ParseGeometry(QStringLiteral("1x1+0+0")), (Geometry{1, 1, 0, 0}));
@@ -92,6 +117,13 @@ TEST(FtbHostCommandLine, RefusesLinesItCannotRun) {
           QStringLiteral("x")},
          "--play makes its own return: the script's start command takes the start screen and "
          "the key, and --file does not apply"},
+        {{QStringLiteral("--bound"), QStringLiteral("5")}, "--bound goes with --explore"},
+        {{QStringLiteral("--explore"), QStringLiteral("--bound"), QStringLiteral("0")},
+         "--bound and --depth need a number above 0"},
+        {{QStringLiteral("--explore"), QStringLiteral("--also"), QStringLiteral("x:a.json")},
+         "--also needs a screen number, not \"x\""},
+        {{QStringLiteral("--explore"), QStringLiteral("--file"), QStringLiteral("x")},
+         "--explore makes its own returns: --play and --file do not apply"},
         {{QStringLiteral("--key"), QStringLiteral("\u2713")},
          "the key source holds a character that Windows-1252 cannot hold"},
         {{QStringLiteral("--key"), longText}, "the key source is longer than 255 characters"},
@@ -110,6 +142,7 @@ TEST(FtbHostCommandLine, HelpAndUsageErrorsNeedNoDisplay) {
     EXPECT_NE(out.str().find("expect field N \"TEXT\""), std::string::npos);
     EXPECT_NE(out.str().find("expect picklist GRID COL ROW \"ITEM\" ..."), std::string::npos);
     EXPECT_NE(out.str().find("press NAME"), std::string::npos);
+    EXPECT_NE(out.str().find("--explore"), std::string::npos);
     EXPECT_EQ(err.str(), "");
 
     std::ostringstream out2, err2;

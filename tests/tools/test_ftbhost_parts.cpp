@@ -23,13 +23,16 @@
 #include <string>
 #include <vector>
 
+#include "controls/TaxEdit.h"
 #include "controls/XGrid.h"
 #include "platform/ScriptedDialogs.h"
 #include "tools/ftb-host/BareWindow.h"
 #include "tools/ftb-host/BoxAnswerer.h"
 #include "tools/ftb-host/Controls.h"
+#include "tools/ftb-host/ExceptionBoxes.h"
 #include "tools/ftb-host/ModuleRun.h"
 #include "tools/ftb-host/ReturnFiles.h"
+#include "tools/ftb-host/ScreenParts.h"
 #include "tools/ftb-host/ShownText.h"
 #include "tools/ftb-host/Timings.h"
 #include "tools/ftb-host/UserInput.h"
@@ -224,6 +227,38 @@ TEST_F(FtbHostParts, TypingReplacesWhatTheFieldHoldsAndTabsOut) {
     EXPECT_EQ(name->text(), QStringLiteral("Zo\u00eb Smit"));
 }
 
+TEST_F(FtbHostParts, AProbeTellsWhatAnEntryFieldTakesAndLeavesItEmpty) {
+    using controls::TNumericType;
+    struct Case {
+        TNumericType kind;
+        const char* name;
+        EntryKind expected;
+    };
+    const Case cases[] = {
+        {controls::ntNone, "TaxEdit1", EntryKind::Text},
+        {controls::ntDate, "TaxEditDOB", EntryKind::Date},
+        {controls::ntCurrency, "TaxEdit7", EntryKind::Number},
+        {controls::ntNumeric, "TaxEditMultiBirth", EntryKind::Number},
+        {controls::ntTFN, "TaxeditTFN", EntryKind::TaxFileNumber},
+        {controls::ntSpecial, "TaxEdit9", EntryKind::Nothing},  // takes no key at all
+    };
+    platform::ScriptedDialogs dialogs;
+    dialogs.onFailure = [](const std::string& failure) { ADD_FAILURE() << failure; };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto window = Window();
+        auto* field = new controls::TTaxEdit(window.get(), dialogs);
+        field->SetNumericType(c.kind);
+        field->setObjectName(QLatin1String(c.name));
+        field->SetText("12");
+        window->layout()->addWidget(field);
+        window->layout()->addWidget(new QLineEdit);
+        Show(*window);
+        EXPECT_EQ(ProbeEntry(field, field->objectName()), c.expected);
+        EXPECT_EQ(field->text(), QString());
+    }
+}
+
 TEST_F(FtbHostParts, AClickLandsWhereTheControlTakesIt) {
     auto window = Window();
     auto* check = new QCheckBox(QStringLiteral("x"));
@@ -367,6 +402,32 @@ TEST_F(FtbHostParts, ANameMeansTheOneVisibleControlOrTheOneInTheActiveWindow) {
 }
 
 // --- timings and the host's files -----------------------------------------------------------
+
+TEST(FtbHostExplorer, AnErrorBoxReportsAnExceptionByItsMessage) {
+    struct Case {
+        const char* title;
+        const char* text;
+        bool exception;
+    };
+    const Case cases[] = {
+        {"Error", "vector::_M_range_check: __n (which is 3) >= this->size() (which is 3)", true},
+        {"Error", "basic_string::substr: __pos (which is 9) > this->size() (which is 2)", true},
+        {"Error", "stoi", true},
+        {"Error", "std::bad_alloc", true},
+        {"Error", "bad optional access", true},
+        {"Error", "Unexpected error", true},
+        {"Error", "Range check error", true},
+        {"Error", "The screen has no control XGrid1", true},
+        // What the claimant is asked to correct, and boxes of other titles.
+        {"Error", "Please enter the \"Family Name\" for this spouse.", false},
+        {"Error", "Please enter a date between 01/07/2001 and 30/06/2002.", false},
+        {"Warning", "stoi", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsExceptionReport(QLatin1String(c.title), QString::fromUtf8(c.text)),
+                  c.exception)
+            << c.text;
+}
 
 TEST(FtbHostTimings, SpreadIsMedianNearestRankPercentileAndMaximum) {
     struct Case {

@@ -62,6 +62,10 @@ std::deque<ScriptCommand> BoxAnswerer::TakeUnconsumed() { return std::exchange(q
 
 bool BoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (OnShown && !closing_ && (qobject_cast<QMessageBox*>(watched) != nullptr ||
+                                     qobject_cast<QInputDialog*>(watched) != nullptr))
+            OnShown(dialog);
         if (auto* box = qobject_cast<QMessageBox*>(watched)) Answer(box);
         if (auto* box = qobject_cast<QInputDialog*>(watched)) Answer(box);
     }

@@ -43,6 +43,9 @@ class BoxAnswerer : public QObject {
 
     // Called for each answer or input line a box took.
     std::function<void(const ScriptCommand& line)> OnAnswered;
+    // Called as each box is shown, before it is matched with the queue: a caller that decides
+    // the answers as the boxes come queues its line here.
+    std::function<void(QDialog* box)> OnShown;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -46,6 +46,21 @@ const char* const kHelp =
     "                       report the time to its first paint (the floor of --timings).\n"
     "  --module PATH        The module library (default: libftbmodule.so beside ftb-host,\n"
     "                       else in the library folder of the installation ftb-host is in).\n"
+    "  --explore            Walk the interview by itself from --screen (default 7803) on a new\n"
+    "                       return, answering every screen with generated answers (each radio\n"
+    "                       group's first and last button, filled and cleared fields and table\n"
+    "                       rows) and each move, and every box with each of its buttons; each\n"
+    "                       run starts afresh and replays its route. Prints the screens and\n"
+    "                       exits reached, the branches taken, exceptions, boxes without text,\n"
+    "                       screens no move left and screen changes slower than 16 ms; exits 1\n"
+    "                       on an exception or a screen of 7803..7859 not reached.\n"
+    "  --from RETURN.json   With --explore: start on the return written from ftbfile's JSON.\n"
+    "  --also N[:RETURN.json]  With --explore: explore from screen N (on the return) as well;\n"
+    "                       may be given several times; the screens reached count together.\n"
+    "  --bound RUNS         With --explore: runs at the most from each start (default 300).\n"
+    "  --depth MOVES        With --explore: moves at the most in one run (default 150).\n"
+    "  --out DIR            With --explore: write report.txt and a replay script NNN-failure.play\n"
+    "                       (for --play) of every failure into DIR.\n"
     "  --help               Show this help.\n"
     "\n"
     "A scenario script holds one command a line; # starts a comment; texts go in double\n"
@@ -98,6 +113,41 @@ const char* const kHelp =
     "                       \"in LIST K\" after it reads worksheet K of worksheet list LIST.\n"
     "  keep FILE            After quit: copy the saved return to FILE, for other tools.\n";
 
+int Number(const QString& text, const char* option, const char* what) {
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok)
+        throw EUsageError(std::string(option) + " needs " + what + ", not \"" + text.toStdString() +
+                          "\"");
+    return number;
+}
+
+struct ExploreOptions {
+    const QCommandLineOption &from, &also, &bound, &depth, &out;
+};
+
+void ParseExploration(const QCommandLineParser& parser, const ExploreOptions& o,
+                      HostOptions& options) {
+    for (const QCommandLineOption* option : {&o.from, &o.also, &o.bound, &o.depth, &o.out}) {
+        if (parser.isSet(*option) && !options.explore)
+            throw EUsageError("--" + option->names().constFirst().toStdString() +
+                              " goes with --explore");
+    }
+    options.from = parser.value(o.from);
+    for (const QString& start : parser.values(o.also)) {
+        const qsizetype colon = start.indexOf(u':');
+        options.also.push_back({Number(start.left(colon), "--also", "a screen number"),
+                                colon < 0 ? QString() : start.mid(colon + 1)});
+    }
+    if (parser.isSet(o.bound))
+        options.bound = Number(parser.value(o.bound), "--bound", "a number of runs");
+    if (parser.isSet(o.depth))
+        options.depth = Number(parser.value(o.depth), "--depth", "a number of moves");
+    if (options.bound < 1 || options.depth < 1)
+        throw EUsageError("--bound and --depth need a number above 0");
+    options.out = parser.value(o.out);
+}
+
 }  // namespace
 
 std::optional<Geometry> ParseGeometry(const QString& text) {
@@ -130,10 +180,16 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
     const QCommandLineOption bareWindow = Option("bare-window");
     const QCommandLineOption module = Option("module", "PATH");
     const QCommandLineOption help = Option("help");
+    const QCommandLineOption explore = Option("explore");
+    const QCommandLineOption from = Option("from", "RETURN.json");
+    const QCommandLineOption also = Option("also", "N[:RETURN.json]");
+    const QCommandLineOption bound = Option("bound", "RUNS");
+    const QCommandLineOption depth = Option("depth", "MOVES");
+    const QCommandLineOption out = Option("out", "DIR");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(
-        {file, key, screen, geometry, maximised, play, timings, timingsLog, bareWindow, module, help});
+    parser.addOptions({file, key, screen, geometry, maximised, play, timings, timingsLog,
+                       bareWindow, module, help, explore, from, also, bound, depth, out});
     if (!parser.parse(arguments)) throw EUsageError(parser.errorText().toStdString());
     if (!parser.positionalArguments().isEmpty())
         throw EUsageError("unexpected argument \"" +
@@ -147,6 +203,10 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
         throw EUsageError(
             "--play makes its own return: the script's start command takes the "
             "start screen and the key, and --file does not apply");
+    options.explore = parser.isSet(explore);
+    ParseExploration(parser, {from, also, bound, depth, out}, options);
+    if (options.explore && (!options.play.isEmpty() || parser.isSet(file)))
+        throw EUsageError("--explore makes its own returns: --play and --file do not apply");
     options.fileGiven = parser.isSet(file);
     options.file = options.fileGiven ? parser.value(file) : DefaultReturnPath(environment);
     if (ftbfile::ArgumentBytes(options.file).size() > static_cast<std::size_t>(kMaxModuleText))
@@ -157,13 +217,8 @@ HostOptions ParseHostCommandLine(const QStringList& arguments, const HostEnviron
         throw EUsageError("the key source holds a character that Windows-1252 cannot hold");
     if (keyText->size() > static_cast<std::size_t>(kMaxModuleText))
         throw EUsageError("the key source is longer than 255 characters");
-    if (parser.isSet(screen)) {
-        bool ok = false;
-        options.screen = parser.value(screen).toInt(&ok);
-        if (!ok)
-            throw EUsageError("--screen needs a screen number, not \"" +
-                              parser.value(screen).toStdString() + "\"");
-    }
+    if (parser.isSet(screen))
+        options.screen = Number(parser.value(screen), "--screen", "a screen number");
     if (parser.isSet(geometry)) {
         const std::optional<Geometry> given = ParseGeometry(parser.value(geometry));
         if (!given)

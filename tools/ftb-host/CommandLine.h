@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ftb::host {
 
@@ -30,6 +31,18 @@ struct Geometry {
 inline constexpr const char* kDefaultKeySource = "876543210";
 inline constexpr int kDefaultStartScreen = 7803;
 
+// The explorer's runs and moves at the most (per start, and per run).
+inline constexpr int kDefaultExploreBound = 300;
+inline constexpr int kDefaultExploreDepth = 150;
+
+// A further start of the explorer: the screen and the return (empty: a new, empty return).
+struct ExploreStart {
+    int screen = kDefaultStartScreen;
+    QString from;
+
+    bool operator==(const ExploreStart&) const = default;
+};
+
 struct HostOptions {
     bool help = false;
     QString file;  // the tax-return file; made (empty) when it does not exist
@@ -43,6 +56,15 @@ struct HostOptions {
     QString timingsLog;  // --timings-log: every figure is also appended to this file
     bool bareWindow = false;  // --bare-window: measure the plain Qt window only
     QString module;  // the library to load
+
+    // --explore: walks the interview by itself from --screen on --from (ftbfile's JSON; empty:
+    // a new return), and from each further start.
+    bool explore = false;
+    QString from;
+    std::vector<ExploreStart> also;
+    int bound = kDefaultExploreBound;
+    int depth = kDefaultExploreDepth;
+    QString out;  // the folder of the report and the replays; empty: the report only
 };
 
 // What the defaults depend on.

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QTableWidget>
 #include <QWidget>
@@ -68,6 +69,25 @@ QWidget* FindUsableControl(const QString& name, Match match) {
         throw EStepFailure(name + QStringLiteral(" is behind the modal window \"") +
                            modal->windowTitle() + u'"');
     return control;
+}
+
+QWidget* ShownScreen() {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (widget->objectName() != QLatin1String("ClientPanel")) continue;
+        for (QObject* child : widget->children()) {
+            auto* screen = qobject_cast<QWidget*>(child);
+            if (screen != nullptr && screen->isVisible()) return screen;
+        }
+    }
+    return nullptr;
+}
+
+int ShownScreenNumber() {
+    QWidget* screen = ShownScreen();
+    if (screen == nullptr) return 0;
+    const auto* label =
+        screen->parentWidget()->parentWidget()->findChild<QLabel*>(QStringLiteral("Label1"));
+    return label != nullptr ? label->text().toInt() : 0;
 }
 
 QWidget* MainWindow() {

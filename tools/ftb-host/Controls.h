@@ -39,6 +39,11 @@ QWidget* FindUsableControl(const QString& name, Match match = Match::Name);
 // title row).
 void RequireCell(const QTableWidget* grid, int col, int row);
 
+// The question screen shown in the interview frame's client panel, and the screen number the
+// frame shows for it; null and 0 when no screen is shown.
+QWidget* ShownScreen();
+int ShownScreenNumber();
+
 // The module's main window (object name "MainForm", else its one visible main window).
 QWidget* MainWindow();
 

@@ -15,6 +15,7 @@
 #include "data/Win1252.h"
 #include "tools/ftb-host/BareWindow.h"
 #include "tools/ftb-host/CommandLine.h"
+#include "tools/ftb-host/Explorer.h"
 #include "tools/ftb-host/ModuleRun.h"
 #include "tools/ftb-host/Player.h"
 #include "tools/ftb-host/ReturnFiles.h"
@@ -109,6 +110,12 @@ int Run(const HostOptions& options, std::ostream& out) {
         out << BareWindowLine(MeasureBareWindow()) << std::flush;
         return kExitSuccess;
     }
+    if (options.explore) {
+        Explorer explorer(options, out);
+        const int code = explorer.Explore();
+        if (options.timings) ReportTimings(explorer.Timings(), options, out);
+        return code;
+    }
     return options.play.isEmpty() ? RunInteractive(options, out) : PlayScript(options, out);
 }
 
@@ -131,8 +138,9 @@ int RunHost(const QStringList& arguments, std::ostream& out, std::ostream& err) 
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
             qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-            // A scenario needs no display: without one it plays on the offscreen platform.
-            if (options.play.isEmpty()) {
+            // A scenario or an exploration needs no display: without one it runs on the
+            // offscreen platform.
+            if (options.play.isEmpty() && !options.explore) {
                 err << "There is no display to show the interview on (neither DISPLAY nor "
                        "WAYLAND_DISPLAY is set); play a script with --play instead.\n";
                 return kExitFailure;

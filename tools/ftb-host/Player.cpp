@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QTableWidget>
 #include <QTimer>
-#include <QTimerEvent>
 #include <algorithm>
 
 #include "data/Win1252.h"
@@ -28,8 +27,6 @@
 namespace ftb::host {
 namespace {
 
-// The first tick of the main window's timer comes after 2 seconds, every later one after 60.
-constexpr int kTickInterval = 60000;
 // Modal windows closed one after the other at the most when a failed script ends.
 constexpr int kMostModalWindows = 100;
 
@@ -80,25 +77,10 @@ Widget* FramePart(const char* name) {
     return part;
 }
 
-// Whether a question screen is in the frame's client panel.
-bool ScreenShown() {
-    for (QObject* child : FramePart<QWidget>("ClientPanel")->children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget != nullptr && widget->isVisible()) return true;
-    }
-    return false;
-}
-
 QTimer* MainTimer() {
     auto* timer = MainWindow()->findChild<QTimer*>(QStringLiteral("Timer1"));
     if (timer == nullptr) throw EStepFailure(QStringLiteral("the main window has no timer Timer1"));
     return timer;
-}
-
-// One tick of the timer, as its expiry delivers it.
-void Tick(QTimer* timer) {
-    QTimerEvent tick(timer->timerId());
-    QCoreApplication::sendEvent(timer, &tick);
 }
 
 QString Numbers(const QList<int>& numbers) {
@@ -269,7 +251,7 @@ void Player::CloseModalWindows(int left) {
 }
 
 void Player::EndRun() {
-    if (run_ && !run_->Finished() && !startFailed_) {
+    if (folder_ && run_ != nullptr && !run_->Finished() && !folder_->StartFailed()) {
         // The host ends every run it started, also one that a failed command left behind.
         try {
             const RunEnding ending = run_->Finish();
@@ -280,8 +262,7 @@ void Player::EndRun() {
             Fail(commands_.back().line, MessageOf(error));
         }
     }
-    run_.reset();
-    if (!previousFolder_.isEmpty()) QDir::setCurrent(previousFolder_);
+    run_ = nullptr;
     folder_.reset();
 }
 
@@ -290,7 +271,7 @@ QString Player::ScriptPath(const QString& relative) const {
 }
 
 QString Player::RunAction(const ScriptCommand& command) {
-    if (command.kind != CommandKind::Start && (!run_ || run_->Finished()))
+    if (command.kind != CommandKind::Start && (run_ == nullptr || run_->Finished()))
         throw EStepFailure(QStringLiteral("the run has ended"));
     switch (command.kind) {
         case CommandKind::Start:
@@ -394,42 +375,16 @@ QString Player::RunCheck(const ScriptCommand& command) {
 }
 
 void Player::Start(const ScriptCommand& command) {
-    folder_ =
-        std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("ftb-host-XXXXXX")));
-    if (!folder_->isValid())
-        throw EStepFailure(QStringLiteral("cannot make a temporary folder: ") +
-                           folder_->errorString());
-    const QString path = folder_->filePath(QStringLiteral("RETURN.TAX"));
-    const QString key = command.key.value_or(QLatin1String(kDefaultKeySource));
-    const std::optional<std::string> keyText = data::Utf8ToWin1252(key.toStdString());
-    if (!keyText || keyText->size() > 255)
-        throw EStepFailure(
-            QStringLiteral("the key source must be at most 255 Windows-1252 characters"));
-    if (command.from)
-        WriteReturnFromJson(path, key, ScriptPath(*command.from));
-    else
-        MakeNewReturn(path, key);
-    // The save dialog starts in the current folder: the run's own.
-    previousFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_->path());
-    taxFile_ = QFile::encodeName(path).toStdString();
-    keySource_ = *keyText;
+    folder_ = std::make_unique<RunInFolder>();
+    std::optional<QString> from;
+    if (command.from) from = ScriptPath(*command.from);
+    folder_->Start({command.screen.value_or(kDefaultStartScreen),
+                    command.key.value_or(QLatin1String(kDefaultKeySource)), from},
+                   options_, timings_);
+    run_ = folder_->Module();
+    taxFile_ = folder_->TaxFile();
+    keySource_ = folder_->KeySource();
     stamp_ = StampOf(taxFile_);
-
-    run_ = std::make_unique<ModuleRun>(options_.module);
-    if (timings_ != nullptr) timings_->RunStarts();
-    try {
-        run_->Start({taxFile_, keySource_, command.screen.value_or(kDefaultStartScreen),
-                     options_.geometry, options_.maximised});
-    } catch (const EHostError& error) {
-        startFailed_ = true;
-        throw EStepFailure(QStringLiteral("the module did not start: ") + MessageOf(error));
-    }
-    // The first tick lays out the window and sets the 60-second pace; giving it now makes every
-    // later tick a 60-second one, however long the script takes.
-    if (auto* timer = MainWindow()->findChild<QTimer*>(QStringLiteral("Timer1"));
-        timer != nullptr && timer->isActive() && timer->interval() < kTickInterval)
-        Tick(timer);
 }
 
 QString Player::TickTimer(int ticks) {
@@ -437,7 +392,7 @@ QString Player::TickTimer(int ticks) {
     for (int i = 0; i < ticks; ++i) {
         // A stopped timer (after a failed autosave) ticks no more.
         if (!timer->isActive()) return QStringLiteral("the timer is stopped");
-        Tick(timer);
+        DeliverTick(timer);
         QCoreApplication::processEvents();
         NoteSaves();
     }
@@ -477,7 +432,7 @@ QString Player::Keep(const QString& file) {
 
 void Player::ExpectScreen(int number) {
     const QString shown = FramePart<QLabel>("Label1")->text();
-    if (!ScreenShown())
+    if (ShownScreen() == nullptr)
         throw EStepFailure(
             QStringLiteral("expected screen %1, no screen is shown (the last was %2)")
                 .arg(number)

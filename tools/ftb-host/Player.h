@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -17,6 +16,7 @@
 #include "tools/ftb-host/CommandLine.h"
 #include "tools/ftb-host/ModuleRun.h"
 #include "tools/ftb-host/ReturnFiles.h"
+#include "tools/ftb-host/RunInFolder.h"
 #include "tools/ftb-host/Script.h"
 
 namespace ftb::host {
@@ -90,12 +90,10 @@ class Player : public QObject {
     bool failed_ = false;
     bool done_ = false;
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<RunInFolder> folder_;
+    ModuleRun* run_ = nullptr;  // the folder's run, once started
     std::string taxFile_;
     std::string keySource_;
-    std::unique_ptr<ModuleRun> run_;
-    bool startFailed_ = false;
     std::optional<SavedReturn> saved_;
     FileStamp stamp_;
     int saves_ = 0;

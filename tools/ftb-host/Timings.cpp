@@ -94,6 +94,7 @@ void ScreenTimings::ScreenPainted(QWidget* screen) {
         return;
     }
     changes_[number].push_back(ms);
+    if (OnScreenChange) OnScreenChange(number, ms);
 }
 
 std::string ScreenTimings::Report(std::optional<double> bareWindow) const {

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -42,6 +43,10 @@ class ScreenTimings : public QObject {
     // Every figure taken, one a line ("start SCREEN MS", "change SCREEN MS", "bare MS",
     // "peak KIB"), for merging the figures of several runs.
     std::string Samples(std::optional<double> bareWindow = std::nullopt) const;
+
+    // Called for every screen change measured (after the first screen): the screen number
+    // shown and the milliseconds since the command that led to it.
+    std::function<void(int screen, double milliseconds)> OnScreenChange;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

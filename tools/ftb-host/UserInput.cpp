@@ -172,6 +172,17 @@ void TypeInto(QWidget* field, const QString& text) {
     if (line != nullptr) QTest::keyClick(KeyTarget(field), Qt::Key_Tab);
 }
 
+QString TypeAndStay(QLineEdit* field, const QString& text) {
+    Focus(field, Qt::TabFocusReason);
+    field->selectAll();
+    TypeOver(field, text);
+    return field->text();
+}
+
+void LeaveField(QWidget* field) { QTest::keyClick(KeyTarget(field), Qt::Key_Tab); }
+
+QLineEdit* OpenCell(QTableWidget* grid, int col, int row) { return GoToCell(grid, col, row); }
+
 void TypeIntoCell(QTableWidget* grid, int col, int row, const QString& text) {
     QLineEdit* editor = GoToCell(grid, col, row);
     editor->selectAll();
@@ -184,6 +195,20 @@ void PickInCell(QTableWidget* grid, int col, int row, const QString& item) {
     QTest::keyClick(KeyTarget(editor), Qt::Key_Down, Qt::AltModifier);
     QListWidget* list = OpenPickList(grid);
     ClickItem(list, ItemOf(list, item));
+}
+
+QString PickEndOfList(QTableWidget* grid, int col, int row, bool last) {
+    QLineEdit* editor = GoToCell(grid, col, row);
+    QTest::keyClick(KeyTarget(editor), Qt::Key_Down, Qt::AltModifier);
+    QListWidget* list = OpenPickList(grid);
+    if (list->count() == 0) {
+        QTest::keyClick(KeyTarget(editor), Qt::Key_Escape);
+        return {};
+    }
+    QListWidgetItem* item = list->item(last ? list->count() - 1 : 0);
+    const QString text = item->text();
+    ClickItem(list, item);
+    return text;
 }
 
 QStringList PicklistItems(QTableWidget* grid, int col, int row) {

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QAbstractButton;
+class QLineEdit;
 class QListWidget;
 class QTableWidget;
 class QTreeWidget;
@@ -25,12 +26,26 @@ void ClickOn(QWidget* control);
 // over it and leaves with Tab. A multi-line text box keeps the focus (Tab would type into it).
 void TypeInto(QWidget* field, const QString& text);
 
+// Focuses the entry field (or a cell's editor) as the Tab key does, selects what it holds and
+// types `text` over it key by key, staying in it; returns what it then holds, which tells what
+// its key filter let through. LeaveField leaves it with Tab.
+QString TypeAndStay(QLineEdit* field, const QString& text);
+void LeaveField(QWidget* field);
+
+// Clicks the cell (the title row is row 0) unless it is the current one and returns its
+// editor.
+QLineEdit* OpenCell(QTableWidget* grid, int col, int row);
+
 // Clicks the cell (the title row is row 0), types `text` over what it holds and leaves the cell
 // with Tab.
 void TypeIntoCell(QTableWidget* grid, int col, int row, const QString& text);
 
 // Clicks the cell, opens its pick list with Alt+Down and clicks `item` in it.
 void PickInCell(QTableWidget* grid, int col, int row, const QString& item);
+
+// Clicks the cell, opens its pick list with Alt+Down and clicks its first or its last item;
+// returns the item, or nothing (the list closed with Escape) when the list offers none.
+QString PickEndOfList(QTableWidget* grid, int col, int row, bool last);
 
 // Clicks the cell, drops its pick list with Alt+Down, reads the items it offers in order and
 // closes it with Escape, leaving the cell as it was.
