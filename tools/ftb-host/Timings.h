@@ -40,8 +40,9 @@ class ScreenTimings : public QObject {
     // The report, one line per figure; with the first paint of a bare Qt window of similar
     // content (`bareWindow`, in ms), also that floor and the module's start-up against it.
     std::string Report(std::optional<double> bareWindow = std::nullopt) const;
-    // Every figure taken, one a line ("start SCREEN MS", "change SCREEN MS", "bare MS",
-    // "peak KIB"), for merging the figures of several runs.
+    // Every figure taken, one a line ("start SCREEN MS" for the first run, "restart SCREEN MS"
+    // for later runs in the same process, "change SCREEN MS", "bare MS", "peak KIB"), for
+    // merging the figures of several runs.
     std::string Samples(std::optional<double> bareWindow = std::nullopt) const;
 
     // Called for every screen change measured (after the first screen): the screen number
