@@ -51,8 +51,12 @@ std::string Contents(const stdfs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Writes a return as a save leaves it: readable by its owner only. (A save that is stopped
+// between giving the return a second name and renaming that name to the backup leaves the
+// second name, which has the return's mode.)
 void SetContents(const stdfs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    stdfs::permissions(path, stdfs::perms::owner_read | stdfs::perms::owner_write);
 }
 
 // The plain form of a store as a save writes it: the complete record of its answers.
